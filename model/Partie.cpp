@@ -1,0 +1,129 @@
+#include "model/Partie.h"
+
+#include <cstdlib>
+
+namespace marbello {
+
+std::optional<Cellule> PasDirection(int32_t direction) {
+    switch (direction) {
+    case 0:
+        return Cellule{0, -1};
+    case 1:
+        return Cellule{0, 1};
+    case 2:
+        return Cellule{-1, 0};
+    case 3:
+        return Cellule{1, 0};
+    default:
+        return std::nullopt;
+    }
+}
+
+std::string MessageApresCoup(int billes) {
+    return billes == 1 ? TexteBravo : "Il reste " + std::to_string(billes) + " billes.";
+}
+
+std::string MessageCompte(int billes) {
+    return billes == 1 ? TexteTermine : "Il reste " + std::to_string(billes) + " billes.";
+}
+
+Partie::Partie() : Historique(TailleHistoriqueInitiale) { InitialiserPlateau(Plateau); }
+
+Annonce Partie::CommencerPartie() {
+    CoupCourant = 0;
+    CoupMax = 0;
+    if (PartieEnCours) {
+        InitialiserPlateau(Plateau);
+        PartieEnCours = false;
+        return {TexteGoRelance, TexteChoisir};
+    }
+    bool trouVide = false;
+    for (int y = 2; y <= 8; ++y) {
+        for (int x = 2; x <= 8; ++x) {
+            trouVide = trouVide || Plateau(x, y) == CaseVide;
+        }
+    }
+    if (!trouVide) {
+        Plateau(5, 5) = CaseVide;
+    }
+    EnregistrerPosition(0);
+    PartieEnCours = true;
+    return {TexteNouvellePartie, ""};
+}
+
+ResultatCoup Partie::JouerCoup(Cellule source, Cellule cible) {
+    if (Plateau[cible] != CaseVide) {
+        return {};
+    }
+    Cellule sautee;
+    if (source.y == cible.y && std::abs(cible.x - source.x) == 2) {
+        sautee = {(source.x + cible.x) / 2, source.y};
+    } else if (source.x == cible.x && std::abs(cible.y - source.y) == 2) {
+        sautee = {source.x, (source.y + cible.y) / 2};
+    } else {
+        return {};
+    }
+    if (Plateau[sautee] != CaseBille) {
+        return {};
+    }
+    Plateau[source] = CaseVide;
+    Plateau[sautee] = CaseVide;
+    Plateau[cible] = CaseBille;
+    ++CoupCourant;
+    CoupMax = CoupCourant;
+    const int billes = EnregistrerPosition(CoupCourant);
+    return {true, sautee, MessageApresCoup(billes)};
+}
+
+int Partie::EnregistrerPosition(int n) {
+    if (n < 0) {
+        return CompterBilles(Plateau);
+    }
+    if (static_cast<size_t>(n) >= Historique.size()) {
+        Historique.resize(static_cast<size_t>(n) + 1);
+    }
+    Grille& cliche = Historique[static_cast<size_t>(n)];
+    int billes = 0;
+    for (int y = 2; y <= 8; ++y) {
+        for (int x = 2; x <= 8; ++x) {
+            cliche(x, y) = Plateau(x, y);
+            billes += Plateau(x, y) == CaseBille ? 1 : 0;
+        }
+    }
+    return billes;
+}
+
+std::optional<std::string> Partie::ParcourirHistorique(float sens) {
+    if (sens == -1.0F) {
+        if (CoupCourant < 1) {
+            return std::nullopt;
+        }
+    } else if (sens == 1.0F) {
+        if (CoupCourant >= CoupMax) {
+            return std::nullopt;
+        }
+    } else {
+        return std::nullopt;
+    }
+    CoupCourant += static_cast<int32_t>(sens);
+    const Grille& cliche = Historique[static_cast<size_t>(CoupCourant)];
+    Plateau.cases.fill(CaseHors);
+    int billes = 0;
+    for (int k = 0; k < NbTrous; ++k) {
+        const Cellule c = CelluleBille(k);
+        const int32_t s = cliche[c];
+        if (s == CaseBille || s == CaseVide) {
+            Plateau[c] = s;
+            billes += s == CaseBille ? 1 : 0;
+        }
+    }
+    return MessageCompte(billes);
+}
+
+std::string Partie::RepartirDeLaPosition() {
+    CoupCourant = 0;
+    CoupMax = 0;
+    return MessageCompte(EnregistrerPosition(0));
+}
+
+} // namespace marbello
