@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the unit and window tests, the tests
+# that drive the real program under an X server, the same tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, then clang-format and clang-tidy on the project's own code.
+set -euo pipefail
+racine="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$racine"
+"$racine/scripts/dependances.sh" tests
+
+export XDG_RUNTIME_DIR="$(mktemp -d /tmp/marbello-xdg.XXXXXX)"
+export QT_QPA_PLATFORMTHEME=
+cpus="$(nproc)"
+
+# A private X server for the tests labelled x11 (no window manager, like a bare session).
+ecran=""
+for n in $(seq 90 120); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then ecran=":$n"; break; fi
+done
+Xvfb "$ecran" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+export DISPLAY="$ecran"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+echo "== Construction"
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build -j "$cpus"
+
+echo "== Tests"
+ctest --test-dir build --output-on-failure -j "$cpus"
+
+echo "== Tests sous AddressSanitizer et UndefinedBehaviorSanitizer"
+drapeaux="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS="-O1 $drapeaux" -DCMAKE_EXE_LINKER_FLAGS="$drapeaux" >/dev/null
+cmake --build build-asan -j "$cpus"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+LSAN_OPTIONS="suppressions=$racine/scripts/lsan.supp:print_suppressions=0" \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j "$cpus"
+
+echo "== clang-format"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+echo "== clang-tidy"
+git ls-files 'model/*.cpp' 'solver/*.cpp' 'ui/*.cpp' 'bench/*.cpp' |
+    xargs -P "$cpus" -n 4 clang-tidy -p build --quiet --warnings-as-errors='*' 2>/dev/null
+
+echo "Tous les tests sont passés."
