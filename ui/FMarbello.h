@@ -1,0 +1,172 @@
+#pragma once
+
+#include "model/Partie.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QFileSystemModel;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QPushButton;
+
+namespace marbello {
+
+class FiltreGlobal;
+class Forme;
+class Vignette;
+
+// The main window: the skinned board with its 33 marble images, the button bar, the message line
+// and the panels over the board. It owns the game and draws it; every rule is the model's.
+// Controls carry their layout names as object names; elements of a control array add their index
+// ("BOUTON3", "imgBille16", "SHwait0"; "Image1_0" and "Image3_1" where the name ends in a digit).
+class FMarbello : public QWidget {
+    Q_OBJECT
+
+public:
+    // dossierParties: the folder of the saved games listed by File1 (the program's folder when
+    // empty).
+    explicit FMarbello(const QString& dossierParties = {}, QWidget* parent = nullptr);
+    ~FMarbello() override;
+
+    Partie& Jeu() { return partie_; }
+    const Partie& Jeu() const { return partie_; }
+
+    // True while a search runs: every handler that would change the board then does nothing.
+    bool RechercheEnCours = false;
+    // True while the slider window shows a found solution; it then follows the window's moves.
+    bool SolutionAffichee = false;
+
+    // One step of the search's waiting indicator.
+    void Attente();
+    // Shows the found solution after its first valeur moves.
+    void Avancer(int valeur);
+    // Repaints the board from the grid, records it as snapshot 0 and writes the count message
+    // both on the message line and in its saved copy.
+    void AfficherPlateau();
+    // One move back (-1) or forward (+1) through the record; any other value does nothing.
+    void ParcourirHistorique(float sens);
+
+    QString DossierParties() const { return dossierParties_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
+private:
+    // Start-up (FMarbello.cpp).
+    void CreerControles();
+    void Form_Load();
+    void CentrerSurEcran();
+    void RaccourcisClavier();
+
+    // Board view and mouse (FMarbello_Plateau.cpp).
+    void InitialiserPlateau();
+    void PreparerImagesBilles();
+    QPixmap ImageDeLaRegle(int numero) const;
+    void PeindreBilles();
+    bool ModeConstruction() const;
+    void CommencerPartie();
+    void BasculerDamier();
+    void imgBille_MouseDown(int index, Qt::MouseButton bouton, QPoint global);
+    void imgBille_DragOver(int index, int source);
+    void imgBille_DragDrop(int index, int source);
+    void CommencerGlisser(int source, QPoint global);
+    void TerminerGlisser();
+    int ImageBilleSous(QPoint global) const;
+    bool FiltrerGlisser(QEvent* event);
+
+    // Button bar and help panel (FMarbello_Boutons.cpp).
+    void BOUTON_Click(int index);
+    void BOUTON_MouseMove(int index);
+    void Form_MouseMove();
+    void MettreEnGras(int index);
+    void MasquerJeu();
+    void RetablirJeu();
+    void Command1_Click();
+    void Label2_Click();
+    void Label4_Click();
+    void Label6_Click();
+    [[noreturn]] void Quitter();
+
+    // Moving the frameless window by its body (FMarbello_Deplacement.cpp).
+    bool EstLeCorps(QPoint position) const;
+    void Form_MouseDown(QPoint global);
+    void DeplacerFenetre(QPoint global);
+    void FinDeplacement();
+    bool FiltrerDeplacement(QEvent* event);
+
+    // Search front end and slider window (FMarbello_Recherche.cpp).
+    void ChercherSolution();
+    void PlacerVerticale();
+
+    // Open and save panel, build mode (FMarbello_Fichiers.cpp).
+    void Image1_Click(int index);
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void File1_DblClick();
+    void EnregistrerPartie(const QString& nom);
+    void OuvrirPartie(const QString& nomFichier);
+
+    Partie partie_;
+    QString dossierParties_;
+
+    std::array<QLabel*, 7> BOUTON{};
+    std::array<Vignette*, 2> Image1{};
+    QLabel* Label3 = nullptr; // its "Tag" property keeps the message a closing panel puts back
+    std::array<Vignette*, NbTrous> imgBille{};
+    Vignette* Image2 = nullptr;
+    std::array<Vignette*, 2> Image3{};
+    Forme* Shape1 = nullptr;
+    QFrame* Frame5 = nullptr; // its "Tag" property keeps its visibility while a panel is open
+    std::array<Forme*, 12> SHwait{};
+    QFrame* Frame1 = nullptr;
+    QLabel* Label7 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QFrame* FraOpenClose = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QListView* File1 = nullptr;
+    QFileSystemModel* File1Dossier = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QFrame* FraAIDE = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QImage Picture1; // the skin's 1x pixels, source of the outline
+    QPixmap peau_;
+    QWidget* Verticale = nullptr; // the slider window, created when first needed
+
+    FiltreGlobal* filtreGlobal_ = nullptr;
+
+    // A marble drag: the pressed image and the last pointer position; source < 0 when none.
+    struct Glisser {
+        int source = -1;
+        QPoint global;
+    };
+    Glisser glisser_;
+
+    // Moving the window: by the system (its end is watched for) or by hand.
+    bool deplacementSysteme_ = false;
+    bool deplacementManuel_ = false;
+    QPoint ecartSouris_; // pointer minus the window's top-left corner, during a manual move
+};
+
+} // namespace marbello

@@ -1,0 +1,120 @@
+// The button bar drawn on the skin's pills, the hover highlight, the help panel and its links,
+// and the pair that puts the board aside while a panel covers it.
+
+#include "ui/FMarbello.h"
+#include "ui/Forme.h"
+#include "ui/Liens.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <cstdio>
+#include <cstdlib>
+
+namespace marbello {
+
+// The dispatch checks no state: the operations called do their own checks.
+void FMarbello::BOUTON_Click(int index) {
+    switch (index) {
+    case 0:
+        ChercherSolution();
+        break;
+    case 1:
+        BasculerDamier();
+        break;
+    case 2:
+        if (FraOpenClose->isVisibleTo(this)) {
+            break;
+        }
+        if (FraAIDE->isVisibleTo(this)) {
+            FraAIDE->hide();
+            RetablirJeu();
+        } else {
+            MasquerJeu();
+            FraAIDE->show();
+        }
+        break;
+    case 3:
+        CommencerPartie();
+        break;
+    case 4:
+        Quitter();
+    case 5:
+        ParcourirHistorique(-1.0F);
+        break;
+    case 6:
+        ParcourirHistorique(1.0F);
+        break;
+    default:
+        break;
+    }
+}
+
+void FMarbello::BOUTON_MouseMove(int index) {
+    MettreEnGras(index);
+}
+
+void FMarbello::Form_MouseMove() {
+    MettreEnGras(100);
+}
+
+// The label of that index in bold, every other in normal weight; 50 or more: none in bold.
+void FMarbello::MettreEnGras(int index) {
+    for (size_t i = 0; i < BOUTON.size(); ++i) {
+        QFont police = BOUTON[i]->font();
+        police.setBold(static_cast<int>(i) == index && index < 50);
+        if (police != BOUTON[i]->font()) {
+            BOUTON[i]->setFont(police);
+        }
+    }
+}
+
+// Stores unconditionally, whatever is already stored.
+void FMarbello::MasquerJeu() {
+    FraAIDE->hide();
+    Shape1->show();
+    Frame5->setProperty("Tag", Frame5->isVisibleTo(this) ? QStringLiteral("True")
+                                                         : QStringLiteral("False"));
+    Frame5->hide();
+    Label3->setProperty("Tag", Label3->text());
+    Label3->setText(QString());
+}
+
+// Leaves the panels alone: each caller hides its own first.
+void FMarbello::RetablirJeu() {
+    Label3->setText(Label3->property("Tag").toString());
+    Shape1->hide();
+    Frame5->setVisible(Frame5->property("Tag").toString() == QStringLiteral("True"));
+}
+
+void FMarbello::Command1_Click() {
+    FraAIDE->hide();
+    RetablirJeu();
+}
+
+// A link the desktop cannot open is passed over; the panel stays open.
+void FMarbello::Label2_Click() {
+    QDesktopServices::openUrl(
+        AdresseCourrielAuteur(MARBELLO_VERSION_MAJEURE, MARBELLO_VERSION_MINEURE));
+}
+
+void FMarbello::Label4_Click() {
+    QDesktopServices::openUrl(AdresseSiteAuteur());
+}
+
+void FMarbello::Label6_Click() {
+    QDesktopServices::openUrl(AdresseArticle());
+}
+
+// Ends the program at once, even from inside a search's nested event processing: nothing that
+// runs after this click may touch the board again.
+void FMarbello::Quitter() {
+    for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+        fenetre->hide();
+    }
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+} // namespace marbello

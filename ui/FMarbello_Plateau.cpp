@@ -1,0 +1,264 @@
+// The board view: placing and painting the 33 marble images, the checkerboard colouring, and the
+// mouse on the marbles (first marble, jumps by drag and drop, marbles added or removed by hand).
+
+#include "ui/FMarbello.h"
+#include "ui/FiltreGlobal.h"
+#include "ui/Vignette.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cmath>
+
+namespace marbello {
+
+namespace {
+
+const QString TexteDamier = QStringLiteral("Damier");
+const QString TexteNormal = QStringLiteral("Normal");
+
+// Marble images are centred on (590 x + 50, 590 y + 20) twips, placed on whole pixels.
+QPoint PlaceBille(Cellule c, QSize taille) {
+    const double gauche = 590.0 * c.x - taille.width() * 15.0 / 2.0 + 50.0;
+    const double haut = 590.0 * c.y - taille.height() * 15.0 / 2.0 + 20.0;
+    return {static_cast<int>(std::lround(gauche / 15.0)),
+            static_cast<int>(std::lround(haut / 15.0))};
+}
+
+} // namespace
+
+void FMarbello::InitialiserPlateau() {
+    marbello::InitialiserPlateau(partie_.Plateau);
+    PreparerImagesBilles();
+}
+
+// The view's share of the reset: key, place and picture of every hole, all full.
+void FMarbello::PreparerImagesBilles() {
+    const QSize taille = Image2->size();
+    for (int k = 0; k < NbTrous; ++k) {
+        Vignette* bille = imgBille[static_cast<size_t>(k)];
+        const Cellule c = CelluleBille(k);
+        bille->Tag = QString::fromStdString(CleCase(c));
+        bille->move(PlaceBille(c, taille));
+        bille->DonnerImage(ImageDeLaRegle(k));
+    }
+}
+
+// Plain white marbles, or in checkerboard mode black on even holes and white on odd ones. The
+// caption of BOUTON(1) names the mode a click would switch to.
+QPixmap FMarbello::ImageDeLaRegle(int numero) const {
+    if (BOUTON[1]->text() == TexteDamier) {
+        return Image2->Picture();
+    }
+    return Image3[static_cast<size_t>(numero % 2)]->Picture();
+}
+
+bool FMarbello::ModeConstruction() const {
+    return Command5->isVisibleTo(this);
+}
+
+void FMarbello::CommencerPartie() {
+    if (Verticale != nullptr) {
+        Verticale->hide();
+    }
+    SolutionAffichee = false;
+    if (RechercheEnCours) {
+        return;
+    }
+    Frame5->hide();
+    const bool relance = partie_.PartieEnCours;
+    const Annonce annonce = partie_.CommencerPartie();
+    if (relance) {
+        PreparerImagesBilles();
+    } else {
+        // The centre, when the game opened it.
+        for (int k = 0; k < NbTrous; ++k) {
+            if (partie_.Plateau[CelluleBille(k)] == CaseVide) {
+                imgBille[static_cast<size_t>(k)]->DonnerImage({});
+            }
+        }
+    }
+    BOUTON[3]->setText(QString::fromStdString(annonce.legendeDepart));
+    Label3->setText(QString::fromStdString(annonce.message));
+}
+
+// Repaints what is on screen; the grid is not read.
+void FMarbello::BasculerDamier() {
+    const bool versDamier = BOUTON[1]->text() == TexteDamier;
+    for (size_t i = 0; i < imgBille.size(); ++i) {
+        if (!imgBille[i]->AUneImage()) {
+            continue;
+        }
+        imgBille[i]->DonnerImage(versDamier ? Image3[i % 2]->Picture() : Image2->Picture());
+    }
+    BOUTON[1]->setText(versDamier ? TexteNormal : TexteDamier);
+}
+
+void FMarbello::imgBille_MouseDown(int index, Qt::MouseButton bouton, QPoint global) {
+    if (bouton == Qt::LeftButton) {
+        CommencerGlisser(index, global);
+        return;
+    }
+    if (bouton != Qt::RightButton || RechercheEnCours) {
+        return; // a search works on the grid in place
+    }
+    Vignette* bille = imgBille[static_cast<size_t>(index)];
+    if (const auto c = CaseDeCle(bille->Tag.toStdString())) {
+        AjouterBille(partie_.Plateau, *c);
+        bille->DonnerImage(ImageDeLaRegle(index));
+    }
+}
+
+// The steps look at the dragged image, not at the one under the pointer.
+void FMarbello::imgBille_DragOver(int /*index*/, int source) {
+    Vignette* tiree = imgBille[static_cast<size_t>(source)];
+    if (!tiree->AUneImage()) {
+        TerminerGlisser();
+        return;
+    }
+    const auto c = CaseDeCle(tiree->Tag.toStdString());
+    if (!c) {
+        return;
+    }
+    if (!partie_.PartieEnCours && !RechercheEnCours) {
+        // The first press chooses the first hole.
+        RetirerBille(partie_.Plateau, *c);
+        tiree->DonnerImage({});
+        TerminerGlisser();
+        CommencerPartie();
+    }
+    if (ModeConstruction()) {
+        if (!RechercheEnCours) {
+            RetirerBille(partie_.Plateau, *c);
+            tiree->DonnerImage({});
+        }
+        TerminerGlisser();
+    }
+}
+
+void FMarbello::imgBille_DragDrop(int index, int source) {
+    if (RechercheEnCours) {
+        return;
+    }
+    const auto cible = CaseDeCle(imgBille[static_cast<size_t>(index)]->Tag.toStdString());
+    const auto depart = CaseDeCle(imgBille[static_cast<size_t>(source)]->Tag.toStdString());
+    if (!cible || !depart) {
+        return;
+    }
+    const ResultatCoup coup = partie_.JouerCoup(*depart, *cible);
+    if (!coup.fait) {
+        return;
+    }
+    imgBille[static_cast<size_t>(source)]->DonnerImage({});
+    const QString cleSautee = QString::fromStdString(CleCase(coup.sautee));
+    for (Vignette* bille : imgBille) {
+        if (bille->Tag == cleSautee) {
+            bille->DonnerImage({});
+            break;
+        }
+    }
+    imgBille[static_cast<size_t>(index)]->DonnerImage(ImageDeLaRegle(index));
+    Label3->setText(QString::fromStdString(coup.message));
+}
+
+// A left press drags at once, with the white marble as the pointer. The drag is hand-made: until
+// the button is released every mouse event of the application belongs to it.
+void FMarbello::CommencerGlisser(int source, QPoint global) {
+    if (glisser_.source >= 0) {
+        return;
+    }
+    glisser_ = {source, global};
+    QGuiApplication::setOverrideCursor(QCursor(Image2->Picture()));
+    filtreGlobal_->Ecouter(true);
+    imgBille_DragOver(source, source);
+}
+
+// Ends the drag as a drop where the pointer is; outside the marble images nothing happens.
+void FMarbello::TerminerGlisser() {
+    if (glisser_.source < 0) {
+        return;
+    }
+    const Glisser fini = glisser_;
+    glisser_ = {};
+    QGuiApplication::restoreOverrideCursor();
+    filtreGlobal_->Ecouter(deplacementSysteme_);
+    const int cible = ImageBilleSous(fini.global);
+    if (cible >= 0) {
+        imgBille_DragDrop(cible, fini.source);
+    }
+}
+
+int FMarbello::ImageBilleSous(QPoint global) const {
+    const QWidget* dessous = childAt(mapFromGlobal(global));
+    for (size_t k = 0; k < imgBille.size(); ++k) {
+        if (imgBille[k] == dessous) {
+            return static_cast<int>(k);
+        }
+    }
+    return -1;
+}
+
+bool FMarbello::FiltrerGlisser(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        glisser_.global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+        const int dessous = ImageBilleSous(glisser_.global);
+        if (dessous >= 0) {
+            imgBille_DragOver(dessous, glisser_.source);
+        }
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* souris = static_cast<QMouseEvent*>(event);
+        glisser_.global = souris->globalPosition().toPoint();
+        if (souris->button() == Qt::LeftButton) {
+            TerminerGlisser();
+        }
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Each image follows its cell: a marble by the picture rule, an empty hole bare; a cell that is no
+// hole (a cleared snapshot) leaves its image as it was.
+void FMarbello::PeindreBilles() {
+    for (int k = 0; k < NbTrous; ++k) {
+        const int32_t code = partie_.Plateau[CelluleBille(k)];
+        if (code == CaseBille) {
+            imgBille[static_cast<size_t>(k)]->DonnerImage(ImageDeLaRegle(k));
+        } else if (code == CaseVide) {
+            imgBille[static_cast<size_t>(k)]->DonnerImage({});
+        }
+    }
+}
+
+void FMarbello::AfficherPlateau() {
+    const int billes = partie_.EnregistrerPosition(0);
+    PeindreBilles();
+    const QString message = QString::fromStdString(MessageCompte(billes));
+    Label3->setText(message);
+    Label3->setProperty("Tag", message);
+}
+
+// The saved copy of the message (Label3's Tag) is left alone, unlike AfficherPlateau.
+void FMarbello::ParcourirHistorique(float sens) {
+    if (RechercheEnCours) {
+        return;
+    }
+    const auto message = partie_.ParcourirHistorique(sens);
+    if (!message) {
+        return;
+    }
+    PeindreBilles();
+    Label3->setText(QString::fromStdString(*message));
+}
+
+} // namespace marbello
