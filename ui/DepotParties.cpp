@@ -32,7 +32,7 @@ QString DepotParties::ChoisirDossier(const QString& dossierProgramme) {
         return programme.absoluteFilePath();
     }
     // A system-wide install: each user keeps their games in their own data folder.
-    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString donnees = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(donnees); // when this fails, the first save says so
     return donnees;
 }
@@ -75,7 +75,7 @@ std::optional<QString> DepotParties::RefusNomFichier(const QString& nomFichier) 
 }
 
 std::optional<QString> DepotParties::RefusNom(const QString& nom) {
-    if (const std::optional<QString> refus = RefusNomFichier(nom)) {
+    if (std::optional<QString> refus = RefusNomFichier(nom)) {
         return refus;
     }
     // A hidden file would be saved but never listed.
@@ -94,7 +94,7 @@ QString DepotParties::Chemin(const QString& nomFichier) const {
 
 std::optional<QString> DepotParties::EnregistrerPartie(const QString& nom,
                                                        const Grille& plateau) const {
-    if (const std::optional<QString> refus = RefusNom(nom)) {
+    if (std::optional<QString> refus = RefusNom(nom)) {
         return refus;
     }
     const std::optional<std::string> texte = TexteSauvegarde(plateau);
@@ -107,9 +107,9 @@ std::optional<QString> DepotParties::EnregistrerPartie(const QString& nom,
     // QSaveFile writes through a link; one leading out of the folder is not followed.
     const QFileInfo cible(chemin);
     if (cible.isSymLink()) {
-        const QString dossierLien = QFileInfo(cible.canonicalFilePath()).absolutePath();
-        if (cible.canonicalFilePath().isEmpty() ||
-            dossierLien != QFileInfo(dossier_).canonicalFilePath()) {
+        const QString vraiChemin = cible.canonicalFilePath(); // empty for a broken link
+        if (vraiChemin.isEmpty() ||
+            QFileInfo(vraiChemin).absolutePath() != QFileInfo(dossier_).canonicalFilePath()) {
             return impossible;
         }
     }
@@ -127,7 +127,7 @@ std::optional<QString> DepotParties::EnregistrerPartie(const QString& nom,
 
 DepotParties::Ouverture DepotParties::OuvrirPartie(const QString& nomFichier) const {
     Ouverture ouverture;
-    if (const std::optional<QString> refus = RefusNomFichier(nomFichier)) {
+    if (std::optional<QString> refus = RefusNomFichier(nomFichier)) {
         ouverture.message = *refus;
         return ouverture;
     }

@@ -275,7 +275,7 @@ private slots:
         std::optional<QString> message;
 #ifdef Q_OS_UNIX
         if (panne == Panne::TailleLimitee) {
-            // No file may grow past 3 bytes: the 31-marble game cannot be written out.
+            // No file may grow past 3 bytes: the 32-marble game cannot be written out.
             rlimit ancienneLimite{};
             getrlimit(RLIMIT_FSIZE, &ancienneLimite);
             rlimit limite = ancienneLimite;
