@@ -13,8 +13,32 @@ namespace {
 
 constexpr size_t kChiffresMax = 40; // beyond this, digits no longer change a double
 
-bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
-bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
+bool EstBlanc(char c) {
+    return c == ' ' || c == '\t';
+}
+bool EstChiffre(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// chiffres x 10^puissance, correctly rounded. Files hold short whole numbers, so the common case
+// is computed exactly without building a text for strtod.
+double ValeurDecimale(const std::string& chiffres, int64_t puissance) {
+    constexpr double kPuissancesExactes[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (chiffres.size() <= 15 && puissance >= -22 && puissance <= 22) {
+        int64_t mantisse = 0;
+        for (const char c : chiffres) {
+            mantisse = mantisse * 10 + (c - '0');
+        }
+        // Both factors are exact doubles, so one operation rounds correctly.
+        const double m = static_cast<double>(mantisse);
+        return puissance >= 0 ? m * kPuissancesExactes[puissance]
+                              : m / kPuissancesExactes[-puissance];
+    }
+    const std::string texte = chiffres + "e" + std::to_string(puissance);
+    return std::strtod(texte.c_str(), nullptr);
+}
 
 } // namespace
 
@@ -160,7 +184,8 @@ void LecteurPartie::Caractere(char c) {
         } else if (entierBase_ > (UINT64_MAX >> 4)) {
             baseDeborde_ = true;
         } else {
-            entierBase_ = entierBase_ * static_cast<uint64_t>(base) + static_cast<uint64_t>(chiffre);
+            entierBase_ =
+                entierBase_ * static_cast<uint64_t>(base) + static_cast<uint64_t>(chiffre);
         }
         break;
     }
@@ -184,8 +209,7 @@ void LecteurPartie::FinChamp() {
             }
         } else if (!chiffres_.empty()) {
             const int64_t puissance = decalage_ + (expNegatif_ ? -exposant_ : exposant_);
-            const std::string texte = chiffres_ + "e" + std::to_string(puissance);
-            valeur = std::strtod(texte.c_str(), nullptr);
+            valeur = ValeurDecimale(chiffres_, puissance);
             if (negatif_) {
                 valeur = -valeur;
             }
@@ -231,8 +255,8 @@ LecturePartie LireFichierPartie(const std::filesystem::path& chemin) {
     const std::unique_ptr<FILE, int (*)(FILE*)> fichier(std::fopen(chemin.c_str(), "rb"),
                                                         &std::fclose);
     if (!fichier) {
-        resultat.raison = errno == ENOENT ? "Cette partie n'existe plus."
-                                          : "Impossible d'ouvrir cette partie.";
+        resultat.raison =
+            errno == ENOENT ? "Cette partie n'existe plus." : "Impossible d'ouvrir cette partie.";
         return resultat;
     }
     LecteurPartie lecteur;

@@ -31,10 +31,12 @@ struct Cellule {
 struct Grille {
     std::array<int32_t, TailleGrille * TailleGrille> cases{};
 
-    int32_t& operator()(int x, int y) { return cases[static_cast<size_t>(x + TailleGrille * y)]; }
-    int32_t operator()(int x, int y) const {
-        return cases[static_cast<size_t>(x + TailleGrille * y)];
+    static size_t Indice(int x, int y) {
+        const int indice = x + TailleGrille * y;
+        return static_cast<size_t>(indice);
     }
+    int32_t& operator()(int x, int y) { return cases[Indice(x, y)]; }
+    int32_t operator()(int x, int y) const { return cases[Indice(x, y)]; }
     int32_t& operator[](Cellule c) { return (*this)(c.x, c.y); }
     int32_t operator[](Cellule c) const { return (*this)(c.x, c.y); }
 
@@ -66,8 +68,12 @@ Couleur CouleurCase(Cellule c);
 void InitialiserPlateau(Grille& plateau);
 // Marbles on the playable square.
 int CompterBilles(const Grille& plateau);
-inline void RetirerBille(Grille& plateau, Cellule c) { plateau[c] = CaseVide; }
-inline void AjouterBille(Grille& plateau, Cellule c) { plateau[c] = CaseBille; }
+inline void RetirerBille(Grille& plateau, Cellule c) {
+    plateau[c] = CaseVide;
+}
+inline void AjouterBille(Grille& plateau, Cellule c) {
+    plateau[c] = CaseBille;
+}
 
 // Boards written as text, rows 2..8 separated by '/', holes left to right: 'o' a marble, '.' an
 // empty hole ("ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo" is the centre opening). Returns nullopt
