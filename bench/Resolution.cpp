@@ -1,0 +1,104 @@
+#include "bench/Resolution.h"
+
+#include "bench/RechercheLitterale.h"
+
+#include <chrono>
+
+namespace marbello {
+
+namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+double Millisecondes(Horloge::time_point debut) {
+    return std::chrono::duration<double, std::milli>(Horloge::now() - debut).count();
+}
+
+template <typename R> Resultat Bilan(const R& recherche, bool arretee) {
+    Resultat r;
+    if (recherche.NbSolutions > 0) {
+        r.issue = Issue::Trouvee;
+        const auto& coups = recherche.Solution[1].Coups;
+        r.coups.assign(coups.begin() + 1, coups.end());
+    } else {
+        r.issue = arretee ? Issue::Arretee : Issue::Aucune;
+    }
+    return r;
+}
+
+} // namespace
+
+Resultat ResoudreAvecRecherche(Recherche& recherche, const Grille& plateau,
+                               std::optional<double> plafond) {
+    Grille g = plateau;
+    recherche.Ceder = nullptr;
+    recherche.Attente = nullptr;
+    recherche.Preparer();
+    recherche.Demarrer(g);
+    const auto debut = Horloge::now();
+    bool arretee = false;
+    if (plafond) {
+        const auto echeance = debut + std::chrono::duration_cast<Horloge::duration>(
+                                          std::chrono::duration<double>(*plafond));
+        uint32_t n = 0;
+        recherche.Ceder = [&] {
+            if (++n % 4096 == 0 && Horloge::now() >= echeance) {
+                arretee = true;
+                recherche.FinRecherche = true;
+            }
+        };
+    }
+    recherche.ExplorerPosition(g);
+    const double ms = Millisecondes(debut);
+    recherche.Ceder = nullptr;
+    Resultat r = Bilan(recherche, arretee);
+    r.essais = recherche.Mesure.Essais;
+    r.ms = ms;
+    return r;
+}
+
+Resultat ResoudreLitteralement(const Grille& plateau, std::optional<double> plafond) {
+    Grille g = plateau;
+    RechercheLitterale recherche;
+    recherche.Preparer();
+    recherche.Demarrer(g);
+    const auto debut = Horloge::now();
+    if (plafond) {
+        recherche.Echeance = debut + std::chrono::duration_cast<Horloge::duration>(
+                                         std::chrono::duration<double>(*plafond));
+    }
+    recherche.ExplorerPosition(g);
+    const double ms = Millisecondes(debut);
+    Resultat r = Bilan(recherche, recherche.EcheanceAtteinte);
+    r.essais = recherche.Essais;
+    r.ms = ms;
+    return r;
+}
+
+const char* NomIssue(Issue issue) {
+    switch (issue) {
+    case Issue::Trouvee:
+        return "found";
+    case Issue::Arretee:
+        return "stopped";
+    default:
+        return "none";
+    }
+}
+
+std::string TexteCoups(const std::vector<Coup>& coups) {
+    if (coups.empty()) {
+        return "-";
+    }
+    std::string texte;
+    for (const Coup& c : coups) {
+        if (!texte.empty()) {
+            texte += ' ';
+        }
+        texte +=
+            std::to_string(c.X) + ',' + std::to_string(c.Y) + ',' + std::to_string(c.Direction);
+    }
+    return texte;
+}
+
+} // namespace marbello

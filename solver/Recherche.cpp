@@ -1,0 +1,313 @@
+#include "solver/Recherche.h"
+
+#include "solver/Pagodes.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+namespace marbello {
+
+namespace {
+
+constexpr int NumeroTrou(Cellule c) {
+    int k = 0;
+    for (int y = 2; y <= 8; ++y) {
+        for (int x = 2; x <= 8; ++x) {
+            if (x == c.x && y == c.y) {
+                return k;
+            }
+            k += EstTrou(x, y) ? 1 : 0;
+        }
+    }
+    return -1;
+}
+
+// Lane f = 8 * weighting + symmetry holds the weighting read through that symmetry, itself a
+// pagoda weighting since a symmetry maps jumps to jumps.
+struct TablesPagodes {
+    std::array<std::array<int16_t, 64>, 49> poids{}; // by bit, then lane
+    // What each jump adds to each sum (never more than 0).
+    alignas(16) std::array<std::array<int16_t, 64>, NbSauts> ecarts{};
+
+    constexpr TablesPagodes() {
+        for (int b = 0; b < 49; ++b) {
+            const Cellule c = CaseDuBit(b);
+            if (!EstTrou(c.x, c.y)) {
+                continue;
+            }
+            for (int p = 0; p < NbPagodes; ++p) {
+                for (int s = 0; s < NbSymetries; ++s) {
+                    const int trou = NumeroTrou(ImageCase(s, c));
+                    poids[static_cast<size_t>(b)][static_cast<size_t>(8 * p + s)] =
+                        static_cast<int16_t>(
+                            PoidsPagodes[static_cast<size_t>(p)][static_cast<size_t>(trou)]);
+                }
+            }
+        }
+        for (size_t j = 0; j < NbSauts; ++j) {
+            const Saut& s = Tables.sauts[j];
+            for (size_t f = 0; f < 64; ++f) {
+                ecarts[j][f] = static_cast<int16_t>(poids[static_cast<size_t>(s.arrivee)][f] -
+                                                    poids[static_cast<size_t>(s.depart)][f] -
+                                                    poids[static_cast<size_t>(s.saute)][f]);
+            }
+        }
+    }
+};
+
+constexpr TablesPagodes Pagodes{};
+
+// enfant = parent + ecart, lane by lane, over 64 lanes; true when a lane of the result is
+// negative. Eight lanes at a time where the compiler offers vector types.
+template <bool Ecrire>
+bool SommeNegative(const int16_t* parent, const int16_t* ecart, int16_t* enfant) {
+#if defined(__GNUC__)
+    using Huit = int16_t __attribute__((vector_size(16)));
+    Huit ou{};
+#pragma GCC unroll 8
+    for (int k = 0; k < 64; k += 8) {
+        Huit a;
+        Huit b;
+        std::memcpy(&a, parent + k, sizeof a);
+        std::memcpy(&b, ecart + k, sizeof b);
+        const Huit somme = a + b;
+        if constexpr (Ecrire) {
+            std::memcpy(enfant + k, &somme, sizeof somme);
+        }
+        ou |= somme;
+    }
+    uint64_t mots[2];
+    std::memcpy(mots, &ou, sizeof mots);
+    return ((mots[0] | mots[1]) & 0x8000800080008000ull) != 0;
+#else
+    int ou = 0;
+    for (int k = 0; k < 64; ++k) {
+        const auto somme = static_cast<int16_t>(parent[k] + ecart[k]);
+        if constexpr (Ecrire) {
+            enfant[k] = somme;
+        }
+        ou |= somme;
+    }
+    return ou < 0;
+#endif
+}
+
+// Starts loading memory that is about to be read.
+inline void Anticiper(const void* adresse) {
+#if defined(__GNUC__)
+    if (adresse != nullptr) {
+        __builtin_prefetch(adresse);
+    }
+#else
+    (void)adresse;
+#endif
+}
+
+double ProchainMultiple(double essais) {
+    return (std::floor(essais / Recherche::PasAttente) + 1) * Recherche::PasAttente;
+}
+
+} // namespace
+
+Recherche::Recherche(int log2SeauxTable) : positionsMortes_(log2SeauxTable) {
+    Preparer();
+}
+
+void Recherche::Preparer() {
+    Solution.assign(1, Sequence{});
+    CoupsEnCours.assign(1, Coup{});
+    PlateauDepart = Grille{};
+}
+
+void Recherche::Demarrer(const Grille& plateau) {
+    PlateauDepart = Grille{};
+    for (int x = 2; x <= 8; ++x) {
+        for (int y = 2; y <= 8; ++y) {
+            PlateauDepart(x, y) = plateau(x, y);
+        }
+    }
+    NbSolutions = 0;
+    NbEssais = 0;
+    FinRecherche = false;
+    Mesure = {};
+}
+
+void Recherche::ExplorerPosition(Grille& plateau) {
+    if (Solution.empty()) {
+        Solution.emplace_back();
+    }
+    if (CoupsEnCours.empty()) {
+        CoupsEnCours.emplace_back();
+    }
+    if (FinRecherche) {
+        return;
+    }
+    // A table more than half full is started afresh, so that every search has room for at least
+    // half of it: a dead position found long ago is worth less than room for the present search.
+    if (positionsMortes_.Entrees() > positionsMortes_.Capacite() / 2) {
+        positionsMortes_.Oublier();
+    }
+    const Bits billes = BitsDepuisGrille(plateau);
+    billesDepart_ = std::popcount(billes);
+    prochaineAttente_ = ProchainMultiple(NbEssais);
+    if (!Preparee(billes)) {
+        return;
+    }
+    CoupsEnCours.reserve(CoupsEnCours.size() + NbTrous);
+    Visiter(0);
+}
+
+// Fills level 0 from the start position; false when that position is already known to be dead.
+bool Recherche::Preparee(Bits billes) {
+    const Bits finales = CasesFinalesPossibles(billes);
+    if (finales == 0) {
+        return false;
+    }
+    Niveau& racine = niveaux_[0];
+    int16_t ou = 0;
+    for (size_t f = 0; f < NbMarges; ++f) {
+        int seuil = INT16_MAX;
+        for (Bits b = finales; b != 0; b &= b - 1) {
+            seuil =
+                std::min<int>(seuil, Pagodes.poids[static_cast<size_t>(std::countr_zero(b))][f]);
+        }
+        int somme = 0;
+        for (Bits b = billes; b != 0; b &= b - 1) {
+            somme += Pagodes.poids[static_cast<size_t>(std::countr_zero(b))][f];
+        }
+        racine.marges[f] = static_cast<int16_t>(somme - seuil);
+        ou = static_cast<int16_t>(ou | racine.marges[f]);
+    }
+    if (ou < 0) {
+        ++Mesure.CoupesPagode;
+        return false;
+    }
+    racine.position = billes;
+    for (int s = 0; s < NbSymetries; ++s) {
+        racine.images[static_cast<size_t>(s)] = Compacter(ImageBits(billes, s));
+    }
+    racine.adresse =
+        positionsMortes_.Adresser(*std::min_element(racine.images.begin(), racine.images.end()));
+    if (positionsMortes_.Contient(racine.adresse)) {
+        ++Mesure.CoupesTable;
+        return false;
+    }
+    return true;
+}
+
+void Recherche::Visiter(int profondeur) {
+    if (Ceder) {
+        Ceder();
+    }
+    ++Mesure.Positions;
+    // The trials of the position are all counted on entry: the totals, and the number of steps of
+    // Attente, are those of counting them marble by marble.
+    const int billes = billesDepart_ - profondeur;
+    CompterEssais(billes);
+    if (billes == 1) {
+        EnregistrerSolution();
+        return;
+    }
+    const Niveau& niveau = niveaux_[static_cast<size_t>(profondeur)];
+    const Bits position = niveau.position;
+    const std::array<Bits, 4> departs = {DepartsSaut(position, 0), DepartsSaut(position, 1),
+                                         DepartsSaut(position, 2), DepartsSaut(position, 3)};
+
+    // First the jumps whose result no pagoda weighting rules out, in the order they are tried.
+    // Their table buckets are requested together, so that the memory waits overlap.
+    struct Candidat {
+        int saut;
+        TablePositionsMortes::Adresse adresse;
+    };
+    std::array<Candidat, NbSauts> candidats;
+    int nbCandidats = 0;
+    for (Bits mobiles = departs[0] | departs[1] | departs[2] | departs[3]; mobiles != 0;
+         mobiles &= mobiles - 1) {
+        const int bit = std::countr_zero(mobiles);
+        unsigned directions = static_cast<unsigned>(
+            ((departs[0] >> bit) & 1) | (((departs[1] >> bit) & 1) << 1) |
+            (((departs[2] >> bit) & 1) << 2) | (((departs[3] >> bit) & 1) << 3));
+        for (; directions != 0; directions &= directions - 1) {
+            const auto d = static_cast<size_t>(std::countr_zero(directions));
+            const int saut = Tables.indice[static_cast<size_t>(bit)][d];
+            if (SommeNegative<false>(niveau.marges.data(),
+                                     Pagodes.ecarts[static_cast<size_t>(saut)].data(), nullptr)) {
+                ++Mesure.CoupesPagode;
+                continue;
+            }
+            const auto& images = Tables.imagesSaut[static_cast<size_t>(saut)];
+            Trous cle = ~Trous{0};
+#pragma GCC unroll 8
+            for (size_t s = 0; s < NbSymetries; ++s) {
+                cle = std::min(cle, niveau.images[s] ^ images[s]);
+            }
+            const auto adresse = positionsMortes_.Adresser(cle);
+            Anticiper(positionsMortes_.PremierSeau(adresse));
+            candidats[static_cast<size_t>(nbCandidats++)] = {saut, adresse};
+        }
+    }
+
+    for (int k = 0; k < nbCandidats && !FinRecherche; ++k) {
+        const Candidat& c = candidats[static_cast<size_t>(k)];
+        if (positionsMortes_.Contient(c.adresse)) {
+            ++Mesure.CoupesTable;
+            continue;
+        }
+        Descendre(profondeur, c.saut, c.adresse);
+    }
+    // A search stopped half-way has proven nothing.
+    if (!FinRecherche) {
+        positionsMortes_.Ajouter(niveau.adresse);
+    }
+}
+
+void Recherche::Descendre(int profondeur, int saut, const TablePositionsMortes::Adresse& adresse) {
+    const Niveau& parent = niveaux_[static_cast<size_t>(profondeur)];
+    Niveau& enfant = niveaux_[static_cast<size_t>(profondeur) + 1];
+    SommeNegative<true>(parent.marges.data(), Pagodes.ecarts[static_cast<size_t>(saut)].data(),
+                        enfant.marges.data());
+    const auto& images = Tables.imagesSaut[static_cast<size_t>(saut)];
+#pragma GCC unroll 8
+    for (size_t s = 0; s < NbSymetries; ++s) {
+        enfant.images[s] = parent.images[s] ^ images[s];
+    }
+    const Saut& s = Tables.sauts[static_cast<size_t>(saut)];
+    enfant.position = parent.position ^ s.masque;
+    enfant.adresse = adresse;
+    const Cellule depart = CaseDuBit(s.depart);
+    CoupsEnCours.push_back({depart.x, depart.y, s.direction});
+    Visiter(profondeur + 1);
+    CoupsEnCours.pop_back();
+}
+
+void Recherche::CompterEssais(int n) {
+    Mesure.Essais += static_cast<uint64_t>(n);
+    if (NbEssais + n < prochaineAttente_) {
+        NbEssais += n;
+        return;
+    }
+    for (int k = 0; k < n; ++k) {
+        NbEssais += 1;
+        if (static_cast<int64_t>(NbEssais) % PasAttente == 0) {
+            if (NbEssais > RemiseAZero) {
+                NbEssais = 0;
+            }
+            if (Attente) {
+                Attente();
+            }
+        }
+    }
+    prochaineAttente_ = ProchainMultiple(NbEssais);
+}
+
+void Recherche::EnregistrerSolution() {
+    Sequence trouvee{CoupsEnCours};
+    trouvee.Coups[0] = Coup{};
+    Solution.push_back(std::move(trouvee));
+    NbSolutions = static_cast<int16_t>(Solution.size() - 1);
+    FinRecherche = true;
+}
+
+} // namespace marbello

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "model/Grille.h"
+#include "model/Partie.h"
+#include "solver/PositionBinaire.h"
+#include "solver/TablePositionsMortes.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace marbello {
+
+// A solution: Coups[0] holds no move, so Coups.size() - 1 is the number of moves.
+struct Sequence {
+    std::vector<Coup> Coups;
+};
+
+// Depth-first search for a sequence of jumps that leaves one marble. Jumps are tried marble by
+// marble, columns then rows, each in the direction order up, down, left, right, and the first
+// solution in that order is the one kept. Positions that cannot lead to one marble are skipped
+// without being visited: those whose marbles lie in no class a single marble can end in, those a
+// pagoda weighting rules out, and those already proven dead. Skipping them never changes the
+// solution. The dead positions (with their symmetric images) are remembered for the life of the
+// object in a table of fixed size (16 MiB by default), emptied when a search starts with it more
+// than half full.
+class Recherche {
+public:
+    static constexpr int PasAttente = 50'000;         // trials between two steps of Attente
+    static constexpr double RemiseAZero = 50'000'000; // NbEssais above this restarts from 0
+
+    explicit Recherche(int log2SeauxTable = TablePositionsMortes::Log2SeauxParDefaut);
+
+    Grille PlateauDepart;           // position the last search started from
+    std::vector<Sequence> Solution; // element 0 empty; element 1 = the solution found
+    std::vector<Coup> CoupsEnCours; // element 0 only, outside a search
+    bool FinRecherche = false;      // set to stop; read at each position
+    int16_t NbSolutions = 0;
+    double NbEssais = 0;           // one trial per marble of each visited position
+    std::function<void()> Ceder;   // called at every position visited, when set
+    std::function<void()> Attente; // called each time NbEssais reaches a multiple of PasAttente
+
+    // For measurements: what the last search did, whatever the hooks.
+    struct Mesures {
+        uint64_t Positions = 0;    // positions visited
+        uint64_t Essais = 0;       // trials, never reset
+        uint64_t CoupesPagode = 0; // positions skipped by a pagoda weighting
+        uint64_t CoupesTable = 0;  // positions skipped as already proven dead
+    };
+    Mesures Mesure;
+
+    // Discards the results: Solution = {empty}, CoupsEnCours = {zero}, PlateauDepart all 0.
+    void Preparer();
+    // PlateauDepart = playable square of plateau; NbSolutions, NbEssais and Mesure to 0;
+    // FinRecherche false.
+    void Demarrer(const Grille& plateau);
+    // The search from plateau, which is only read. A solution is appended to Solution. Hooks may
+    // set FinRecherche; the search then unwinds at once. Without hooks it runs at full speed.
+    void ExplorerPosition(Grille& plateau);
+
+    // Forgets the positions proven dead; the table's memory stays.
+    void OublierPositionsMortes() { positionsMortes_.Oublier(); }
+    const TablePositionsMortes& PositionsMortes() const { return positionsMortes_; }
+
+private:
+    static constexpr int NbMarges = 64; // every pagoda weighting under every symmetry
+
+    struct Niveau {
+        alignas(16) std::array<int16_t, NbMarges> marges; // sum minus threshold; < 0: dead
+        Bits position;
+        std::array<Trous, NbSymetries> images; // the symmetric images, for the key
+        TablePositionsMortes::Adresse adresse; // of the key in the table
+    };
+
+    bool Preparee(Bits billes);
+    void Visiter(int profondeur);
+    void Descendre(int profondeur, int saut, const TablePositionsMortes::Adresse& adresse);
+    void CompterEssais(int n);
+    void EnregistrerSolution();
+
+    TablePositionsMortes positionsMortes_;
+    std::array<Niveau, NbTrous + 1> niveaux_{};
+    int billesDepart_ = 0;
+    double prochaineAttente_ = PasAttente;
+};
+
+// Rebuilds in plateau the position after the first `valeur` moves of Solution[1] from
+// PlateauDepart; records with an unknown direction code are skipped. Returns false (plateau
+// untouched) when there is no Solution[1] or valeur is beyond its length.
+bool Avancer(const Recherche& recherche, int valeur, Grille& plateau);
+
+} // namespace marbello
