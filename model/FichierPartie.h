@@ -36,12 +36,12 @@ private:
     void FinChamp();
 
     enum class Etat {
-        Debut,     // only blanks so far
-        Signe,     // after a leading sign
-        Entier,    // integer digits
-        Fraction,  // after the decimal point
-        Exposant,  // after E or D
-        ExpSigne,  // after the exponent's sign
+        Debut,    // only blanks so far
+        Signe,    // after a leading sign
+        Entier,   // integer digits
+        Fraction, // after the decimal point
+        Exposant, // after E or D
+        ExpSigne, // after the exponent's sign
         ExpChiffres,
         Esperluette, // after '&'
         Hexa,

@@ -34,7 +34,9 @@ int NumeroBille(int x, int y) {
     return kTrous.numeros[static_cast<size_t>(x + TailleGrille * y)];
 }
 
-Cellule CelluleBille(int k) { return kTrous.cellules.at(static_cast<size_t>(k)); }
+Cellule CelluleBille(int k) {
+    return kTrous.cellules.at(static_cast<size_t>(k));
+}
 
 std::string CleCase(Cellule c) {
     return {static_cast<char>('0' + c.x), static_cast<char>('0' + c.y)};
@@ -56,9 +58,13 @@ std::optional<Cellule> CaseDeCle(std::string_view cle) {
     return c;
 }
 
-Couleur CouleurCase(int numero) { return numero % 2 == 0 ? Couleur::Noire : Couleur::Blanche; }
+Couleur CouleurCase(int numero) {
+    return numero % 2 == 0 ? Couleur::Noire : Couleur::Blanche;
+}
 
-Couleur CouleurCase(Cellule c) { return (c.x + c.y) % 2 == 0 ? Couleur::Noire : Couleur::Blanche; }
+Couleur CouleurCase(Cellule c) {
+    return (c.x + c.y) % 2 == 0 ? Couleur::Noire : Couleur::Blanche;
+}
 
 void InitialiserPlateau(Grille& plateau) {
     plateau.cases.fill(CaseHors);

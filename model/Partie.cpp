@@ -27,7 +27,9 @@ std::string MessageCompte(int billes) {
     return billes == 1 ? TexteTermine : "Il reste " + std::to_string(billes) + " billes.";
 }
 
-Partie::Partie() : Historique(TailleHistoriqueInitiale) { InitialiserPlateau(Plateau); }
+Partie::Partie() : Historique(TailleHistoriqueInitiale) {
+    InitialiserPlateau(Plateau);
+}
 
 Annonce Partie::CommencerPartie() {
     CoupCourant = 0;
