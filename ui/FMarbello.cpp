@@ -1,5 +1,6 @@
 #include "ui/FMarbello.h"
 
+#include "ui/DepotParties.h"
 #include "ui/FiltreGlobal.h"
 #include "ui/Forme.h"
 #include "ui/Habillage.h"
@@ -111,7 +112,7 @@ void AjusterPolice(QLabel* etiquette) {
 
 FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      dossierParties_(dossierParties.isEmpty() ? QCoreApplication::applicationDirPath()
+      dossierParties_(dossierParties.isEmpty() ? DepotParties::DossierParDefaut()
                                                : dossierParties) {
     filtreGlobal_ = new FiltreGlobal(
         [this](QEvent* event) {

@@ -2,12 +2,14 @@
 
 #include "model/Partie.h"
 
+#include <QDate>
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QFileSystemModel;
 class QFrame;
@@ -30,8 +32,8 @@ class FMarbello : public QWidget {
     Q_OBJECT
 
 public:
-    // dossierParties: the folder of the saved games listed by File1 (the program's folder when
-    // empty).
+    // dossierParties: the folder of the saved games listed by File1 (DepotParties::DossierParDefaut
+    // when empty).
     explicit FMarbello(const QString& dossierParties = {}, QWidget* parent = nullptr);
     ~FMarbello() override;
 
@@ -54,6 +56,11 @@ public:
     void ParcourirHistorique(float sens);
 
     QString DossierParties() const { return dossierParties_; }
+
+    // --- Open and save panel (FMarbello_Fichiers.cpp) ---
+    // Today's date, from which the save panel proposes a name; replaceable for tests.
+    std::function<QDate()> Aujourdhui = [] { return QDate::currentDate(); };
+    // --- end of the open and save panel ---
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -119,6 +126,8 @@ private:
     void File1_DblClick();
     void EnregistrerPartie(const QString& nom);
     void OuvrirPartie(const QString& nomFichier);
+    QString FichierChoisi() const;
+    void DireErreur(const QString& message);
 
     Partie partie_;
     QString dossierParties_;

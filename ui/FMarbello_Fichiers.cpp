@@ -1,26 +1,150 @@
-// The open and save panel (FraOpenClose) with the build mode (Frame1). Not built yet: these
-// handlers do nothing so far.
+// The open and save panel (FraOpenClose) over the board, and the build mode (Frame1) it leads to.
+// The panel is in open mode exactly while File1 is visible. While a search runs, every button that
+// would act is refused: the search works on the board in place.
 
+#include "ui/DepotParties.h"
 #include "ui/FMarbello.h"
+
+#include <QFileSystemModel>
+#include <QFrame>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 
 namespace marbello {
 
-void FMarbello::Image1_Click(int /*index*/) {}
+void FMarbello::Image1_Click(int index) {
+    if (RechercheEnCours) {
+        return;
+    }
+    // A panel already over the board keeps the message of before it: masking again would store
+    // the empty line instead.
+    if (FraOpenClose->isVisibleTo(this) || FraAIDE->isVisibleTo(this)) {
+        FraAIDE->hide();
+    } else {
+        MasquerJeu();
+    }
+    FraOpenClose->show();
+    if (index != 0) {
+        if (Verticale != nullptr) {
+            Verticale->hide();
+        }
+        Label1->setText(QString::fromUtf8("Sélectionnez le fichier puis cliquez sur ''Ouvrir''"));
+        Command2->setText(QStringLiteral("Ouvrir"));
+        BOUTON[3]->setText(QString::fromUtf8(TexteNouvellePartie));
+        Text1->hide();
+        File1->show();
+        Command3->setVisible(File1->isVisibleTo(this));
+        Command4->setVisible(File1->isVisibleTo(this));
+        // The model follows the folder by itself; the player chooses afresh.
+        File1->clearSelection();
+        File1->setCurrentIndex({});
+    } else {
+        Text1->show();
+        File1->hide();
+        Command3->setVisible(File1->isVisibleTo(this));
+        Command4->setVisible(File1->isVisibleTo(this));
+        Command2->setText(QStringLiteral("Enregistrer"));
+        Label1->setText(
+            QString::fromUtf8("Donnez un nom au fichier puis cliquez sur ''Enregistrer''"));
+        Text1->setText(DepotParties::NomPropose(Aujourdhui()));
+        Text1->setFocus(Qt::OtherFocusReason);
+        Text1->setSelection(0, static_cast<int>(Text1->text().size()));
+    }
+}
 
-void FMarbello::Command2_Click() {}
+void FMarbello::Command2_Click() {
+    if (RechercheEnCours) {
+        return;
+    }
+    if (File1->isVisibleTo(this)) {
+        partie_.PartieEnCours = true;
+        if (const QString nom = FichierChoisi(); !nom.isEmpty()) {
+            OuvrirPartie(nom);
+        }
+    } else if (!Text1->text().isEmpty()) {
+        EnregistrerPartie(Text1->text());
+    }
+    FraOpenClose->hide();
+    RetablirJeu();
+}
 
-void FMarbello::File1_DblClick() {}
+void FMarbello::File1_DblClick() {
+    Command2_Click();
+}
 
-void FMarbello::Command3_Click() {}
+void FMarbello::Command3_Click() {
+    if (RechercheEnCours) {
+        return;
+    }
+    Frame1->show();
+    FraOpenClose->hide();
+    RetablirJeu();
+}
 
-void FMarbello::Command4_Click() {}
+// No confirmation; a deletion that fails is passed over, and the panel stays open.
+void FMarbello::Command4_Click() {
+    if (RechercheEnCours) {
+        return;
+    }
+    if (const QString nom = FichierChoisi(); !nom.isEmpty()) {
+        DepotParties(dossierParties_).Supprimer(nom);
+    }
+    // File1's model follows the folder: the deleted name leaves the list on its own.
+}
 
-void FMarbello::Command5_Click() {}
+// The built position starts a fresh record, as an opened game does.
+void FMarbello::Command5_Click() {
+    if (RechercheEnCours) {
+        return;
+    }
+    Frame1->hide();
+    partie_.PartieEnCours = true;
+    partie_.RepartirDeLaPosition();
+    AfficherPlateau();
+}
 
-void FMarbello::Command6_Click() {}
+void FMarbello::Command6_Click() {
+    FraOpenClose->hide();
+    RetablirJeu();
+}
 
-void FMarbello::EnregistrerPartie(const QString& /*nom*/) {}
+// Saving keeps the game record as it is. A full board writes nothing and says nothing.
+void FMarbello::EnregistrerPartie(const QString& nom) {
+    if (const auto refus = DepotParties(dossierParties_).EnregistrerPartie(nom, partie_.Plateau)) {
+        DireErreur(*refus);
+    }
+}
 
-void FMarbello::OuvrirPartie(const QString& /*nomFichier*/) {}
+// An opened game starts a fresh record: snapshot 0 is its position, both counters 0. A file that
+// cannot be read leaves the board and the record as they were.
+void FMarbello::OuvrirPartie(const QString& nomFichier) {
+    const DepotParties::Ouverture ouverture =
+        DepotParties(dossierParties_).OuvrirPartie(nomFichier);
+    if (!ouverture.ok) {
+        DireErreur(ouverture.message);
+        return;
+    }
+    partie_.Plateau = GrilleDepuisBilles(ouverture.billes);
+    partie_.RepartirDeLaPosition();
+    AfficherPlateau();
+}
+
+// The name as listed (with its extension), or empty when nothing is selected.
+QString FMarbello::FichierChoisi() const {
+    const QModelIndexList choisis = File1->selectionModel()->selectedIndexes();
+    if (choisis.isEmpty()) {
+        return {};
+    }
+    return File1Dossier->fileName(choisis.front());
+}
+
+// Into the saved copy too, so that the message outlives the panel's closing.
+void FMarbello::DireErreur(const QString& message) {
+    Label3->setText(message);
+    Label3->setProperty("Tag", message);
+}
 
 } // namespace marbello
