@@ -1,8 +1,12 @@
 #pragma once
 
 #include "model/Partie.h"
+#include "solver/IndicateurAttente.h"
+#include "solver/Recherche.h"
+#include "ui/Verticale.h"
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
@@ -10,6 +14,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QFileSystemModel;
 class QFrame;
@@ -161,7 +166,6 @@ private:
     QPushButton* Command1 = nullptr;
     QImage Picture1; // the skin's 1x pixels, source of the outline
     QPixmap peau_;
-    QWidget* Verticale = nullptr; // the slider window, created when first needed
 
     FiltreGlobal* filtreGlobal_ = nullptr;
 
@@ -176,6 +180,21 @@ private:
     bool deplacementSysteme_ = false;
     bool deplacementManuel_ = false;
     QPoint ecartSouris_; // pointer minus the window's top-left corner, during a manual move
+
+    // --- Search and replay (FMarbello_Recherche.cpp) ---
+public:
+    const Recherche& Solveur() const { return recherche_; }
+
+private:
+    void CreerVerticale();
+    void Ceder();
+
+    Recherche recherche_;
+    IndicateurAttente indicateur_;
+    QElapsedTimer depuisCession_; // since the search last let the event loop run
+    uint32_t visites_ = 0;        // positions visited, so that the clock is read now and then
+    std::unique_ptr<marbello::Verticale> Verticale; // the slider window, created when first needed
+    // --- end of search and replay ---
 };
 
 } // namespace marbello

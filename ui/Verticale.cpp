@@ -1,0 +1,48 @@
+#include "ui/Verticale.h"
+
+#include "ui/FMarbello.h"
+#include "ui/Habillage.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <cstdint>
+
+namespace marbello {
+
+Verticale::Verticale(FMarbello& principale)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), principale_(principale) {
+    setObjectName(QStringLiteral("Verticale"));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 128));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setGeometry(7, 8, 14, 107);
+    VScroll1->setRange(0, 0);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(1);
+    // A dragged thumb replays only once it is released.
+    VScroll1->setTracking(false);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Verticale::VScroll1_Change);
+
+    Form_Load();
+}
+
+void Verticale::Form_Load() {
+    Picture1 = ImageRessource1x(QStringLiteral("fond_verticale"));
+    peau_ = ImageRessource(QStringLiteral("fond_verticale"), devicePixelRatioF());
+    HabillerFenetre(this, Picture1);
+}
+
+void Verticale::VScroll1_Change(int valeur) {
+    principale_.Avancer(static_cast<int16_t>(valeur));
+}
+
+void Verticale::paintEvent(QPaintEvent* /*event*/) {
+    QPainter peintre(this);
+    peintre.drawPixmap(0, 0, peau_);
+}
+
+} // namespace marbello
