@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QMap>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -589,6 +590,31 @@ private slots:
         QCOMPARE(Etat(racine_), (QMap<QString, QByteArray>{{dossier_, "<dossier>"}}));
     }
 
+    // The replay of a found solution no longer fits a game about to be opened.
+    void theOpenIconHidesTheSliderWindow_data() {
+        QTest::addColumn<int>("icone");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("save") << 0 << true;
+        QTest::newRow("open") << 1 << false;
+    }
+    void theOpenIconHidesTheSliderWindow() {
+        QFETCH(int, icone);
+        QFETCH(bool, visible);
+        Poser(Trous({4, 9}).toLatin1().constData());
+        outils::Cliquer(f(), outils::Bouton(f(), 0));
+        QWidget* verticale = nullptr;
+        for (QWidget* fenetre : QApplication::topLevelWidgets()) {
+            if (fenetre->objectName() == QStringLiteral("Verticale")) {
+                verticale = fenetre;
+            }
+        }
+        QVERIFY(verticale != nullptr && verticale->isVisible());
+        QVERIFY(f().SolutionAffichee);
+        Icone(icone);
+        QCOMPARE(verticale->isVisible(), visible);
+        QVERIFY(f().SolutionAffichee);
+    }
+
     void buildModeThenOkStartsFromTheBuiltPosition_data() {
         QTest::addColumn<bool>("enCours");
         QTest::addColumn<QList<Cellule>>("retraits");
@@ -711,12 +737,22 @@ private slots:
         f().RechercheEnCours = false;
     }
 
-    void theDefaultFolderIsTheProgramsWhateverTheWorkingDirectory() {
+    // The program's folder, or the user's data folder when the program's cannot be written.
+    void theDefaultFolderDoesNotFollowTheWorkingDirectory() {
         const QString ancien = QDir::currentPath();
         QVERIFY(QDir::setCurrent(racine_));
-        const FMarbello fenetre;
+        const FMarbello ici;
+        QVERIFY(QDir::setCurrent(dossier_));
+        const FMarbello la;
         QDir::setCurrent(ancien);
-        QCOMPARE(fenetre.DossierParties(), QCoreApplication::applicationDirPath());
+        QCOMPARE(ici.DossierParties(), la.DossierParties());
+        const QString programme = QCoreApplication::applicationDirPath();
+        QCOMPARE(ici.DossierParties(),
+                 QFileInfo(programme).isWritable()
+                     ? programme
+                     : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        const auto* liste = ici.findChild<QListView*>(QStringLiteral("File1"));
+        QCOMPARE(qobject_cast<QFileSystemModel*>(liste->model())->rootPath(), ici.DossierParties());
     }
 };
 
