@@ -213,8 +213,6 @@ private slots:
                                    << QString::fromUtf8("C'est terminé.");
         QTest::newRow("noMarble") << ".../.../......./......./......./.../..." << false
                                   << "Il reste 0 billes.";
-        QTest::newRow("scattered")
-            << "o.o/.o./o.o.o.o/.o.o.o./o.o.o.o/.o./o.o" << false << "Il reste 17 billes.";
     }
     void saveThenOpenKeepsTheMarbles() {
         QFETCH(QString, position);
@@ -256,7 +254,6 @@ private slots:
         QTest::addColumn<QString>("position");
         QTest::addColumn<QByteArray>("octets");
         QTest::newRow("holes4and16") << Trous({4, 16}) << QByteArray("4\r\n16\r\n");
-        QTest::newRow("numericOrder") << Trous({2, 10, 32}) << QByteArray("2\r\n10\r\n32\r\n");
         QByteArray sansQuatreNiNeuf;
         for (int k = 0; k < marbello::NbTrous; ++k) {
             if (k != 4 && k != 9) {
@@ -264,7 +261,6 @@ private slots:
             }
         }
         QTest::newRow("afterTheFirstJump") << Apres1 << sansQuatreNiNeuf;
-        QTest::newRow("noMarble") << Trous({}) << QByteArray();
     }
     void savedBytesListHolesInIncreasingOrderWithCrLf() {
         QFETCH(QString, position);
@@ -308,20 +304,13 @@ private slots:
         QTest::addColumn<QString>("message"); // empty: the message of before comes back
         QTest::newRow("empty") << QString() << QString();
         QTest::newRow("blanks") << QStringLiteral("   ") << QStringLiteral("Nom de fichier vide.");
-        QTest::newRow("dot") << QStringLiteral(".") << kNomRefuse;
         QTest::newRow("dotDot") << QStringLiteral("..") << kNomRefuse;
-        QTest::newRow("hidden") << QStringLiteral(".cache") << kNomRefuse;
         QTest::newRow("slash") << QStringLiteral("a/b") << kCaractereInterdit;
         QTest::newRow("parent") << QStringLiteral("../evasion") << kCaractereInterdit;
         QTest::newRow("absolute") << Racine("evasion") << kCaractereInterdit;
-        QTest::newRow("backslash") << QStringLiteral("..\\evasion") << kCaractereInterdit;
         QTest::newRow("tab") << QStringLiteral("a\tb") << kCaractereInterdit;
-        QTest::newRow("newline") << QStringLiteral("a\nb") << kCaractereInterdit;
-        QTest::newRow("nul") << QString(QChar(0)) + QStringLiteral("a") << kCaractereInterdit;
         QTest::newRow("201Bytes") << QString(201, QLatin1Char('a'))
                                   << QStringLiteral("Nom trop long.");
-        QTest::newRow("202BytesIn101Letters")
-            << QString(101, QChar(0xE9)) << QStringLiteral("Nom trop long.");
     }
     void refusedNamesAreToldAndWriteNothing() {
         QFETCH(QString, nom);
@@ -338,14 +327,6 @@ private slots:
         Icone(1);
         Cliquer("Command6");
         QCOMPARE(Message(f()), attendu);
-    }
-
-    void theLongestNameIsSaved() {
-        Commencer();
-        const QString nom(100, QChar(0xE9)); // 200 bytes
-        Enregistrer(nom);
-        QVERIFY(QFile::exists(Partie(nom + QStringLiteral(".Mbo"))));
-        QCOMPARE(Message(f()), QStringLiteral("Il reste 31 billes."));
     }
 
     void aFailedSaveIsToldAndLosesNothing_data() {
@@ -414,6 +395,7 @@ private slots:
         QCOMPARE(f().Jeu().CoupCourant, 2);
     }
 
+    // Every field rule is the reader's; here the whole board and the message follow the file.
     void hostileFilesLoadAsTheFieldRulesSay_data() {
         QTest::addColumn<QByteArray>("octets");
         QTest::addColumn<QList<int>>("trous");
@@ -422,20 +404,11 @@ private slots:
             << QByteArray("16\r\n\r\n4\r\n") << QList<int>{4, 16} << "Il reste 2 billes.";
         QTest::newRow("binary") << QByteArray("\x00\xff\x01\r\n\x80\x7f\r\n12", 11)
                                 << QList<int>{0, 12} << "Il reste 2 billes.";
-        QTest::newRow("empty") << QByteArray() << QList<int>{} << "Il reste 0 billes.";
-        QTest::newRow("lfOnly") << QByteArray("16\n4\n") << QList<int>{4, 16}
-                                << "Il reste 2 billes.";
         QTest::newRow("crOnly") << QByteArray("16\r4\r") << QList<int>{4, 16}
                                 << "Il reste 2 billes.";
         const QString termine = QString::fromUtf8("C'est terminé.");
         QTest::newRow("halfDown") << QByteArray("2.5\r\n") << QList<int>{2} << termine;
         QTest::newRow("halfUp") << QByteArray("3.5\r\n") << QList<int>{4} << termine;
-        QTest::newRow("letters") << QByteArray("abc\r\n") << QList<int>{0} << termine;
-        QTest::newRow("offTheBoard")
-            << QByteArray("40\r\n-1\r\n") << QList<int>{} << "Il reste 0 billes.";
-        QTest::newRow("farBeyond16Bits")
-            << QByteArray("65552\r\n123456789012345678901234567890\r\n5") << QList<int>{5}
-            << termine;
         QTest::newRow("tenMillionCommas")
             << QByteArray(10 * 1000 * 1000, ',') + "7" << QList<int>{7} << termine;
     }
