@@ -1,0 +1,116 @@
+#pragma once
+
+// For the tests that drive the real program under an X server: the server itself (the one named
+// by DISPLAY, else a private Xvfb started here), xdotool for the real mouse, and screenshots.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QStringList>
+#include <QThread>
+#include <optional>
+
+namespace serveurx {
+
+class ServeurX {
+public:
+    // Uses DISPLAY when set; otherwise starts Xvfb on the first free display from :90.
+    bool Demarrer() {
+        if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
+            return true;
+        }
+        for (int n = 90; n <= 120; ++n) {
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
+                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) {
+                continue;
+            }
+            const QString nom = QStringLiteral(":%1").arg(n);
+            xvfb_.start(QStringLiteral("Xvfb"),
+                        {nom, QStringLiteral("-screen"), QStringLiteral("0"),
+                         QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                         QStringLiteral("tcp")});
+            if (!xvfb_.waitForStarted()) {
+                return false;
+            }
+            qputenv("DISPLAY", nom.toLatin1());
+            for (int essai = 0; essai < 100; ++essai) {
+                if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
+                    return true;
+                }
+                QThread::msleep(50);
+            }
+            return false;
+        }
+        return false;
+    }
+
+    ~ServeurX() {
+        if (xvfb_.state() != QProcess::NotRunning) {
+            xvfb_.terminate();
+            xvfb_.waitForFinished(3000);
+        }
+    }
+
+private:
+    QProcess xvfb_;
+};
+
+// Runs xdotool with these arguments; its standard output, or nullopt when it failed.
+inline std::optional<QString> Xdotool(const QStringList& arguments, int delai = 10000) {
+    QProcess outil;
+    outil.start(QStringLiteral("xdotool"), arguments);
+    if (!outil.waitForFinished(delai) || outil.exitStatus() != QProcess::NormalExit ||
+        outil.exitCode() != 0) {
+        outil.kill();
+        outil.waitForFinished();
+        return std::nullopt;
+    }
+    return QString::fromLocal8Bit(outil.readAllStandardOutput()).trimmed();
+}
+
+// The visible windows whose name matches the pattern exactly.
+inline QStringList Fenetres(const QString& nom) {
+    const auto sortie = Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                 QStringLiteral("--name"), QStringLiteral("^%1$").arg(nom)});
+    return sortie ? sortie->split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList{};
+}
+
+inline std::optional<QRect> Geometrie(const QString& fenetre) {
+    const auto sortie =
+        Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), fenetre});
+    if (!sortie) {
+        return std::nullopt;
+    }
+    QRect place;
+    for (const QString& ligne : sortie->split(QLatin1Char('\n'))) {
+        const QString valeur = ligne.section(QLatin1Char('='), 1);
+        if (ligne.startsWith(QStringLiteral("X="))) {
+            place.moveLeft(valeur.toInt());
+        } else if (ligne.startsWith(QStringLiteral("Y="))) {
+            place.moveTop(valeur.toInt());
+        } else if (ligne.startsWith(QStringLiteral("WIDTH="))) {
+            place.setWidth(valeur.toInt());
+        } else if (ligne.startsWith(QStringLiteral("HEIGHT="))) {
+            place.setHeight(valeur.toInt());
+        }
+    }
+    return place;
+}
+
+// The whole screen as the X server shows it.
+inline QImage Capture() {
+    QProcess import;
+    import.start(QStringLiteral("import"),
+                 {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    if (!import.waitForFinished(10000)) {
+        import.kill();
+        import.waitForFinished();
+        return {};
+    }
+    return QImage::fromData(import.readAllStandardOutput(), "PNG");
+}
+
+} // namespace serveurx

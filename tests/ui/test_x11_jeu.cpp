@@ -1,0 +1,244 @@
+// The real program under an X server, with the real X pointer (xdotool) and read back from
+// screenshots: the shaped window, the first marble, a jump by drag and drop, moving the window
+// by its body, quitting, and the refusal of a display that is not at 15 twips per pixel.
+
+#include "ServeurX.h"
+
+#include <QColor>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTest>
+#include <cmath>
+
+namespace {
+
+const QString Titre = QStringLiteral("Jeu du Marbello");
+
+QString Executable() {
+    const QString choisi = qEnvironmentVariable("MARBELLO_EXECUTABLE");
+    return choisi.isEmpty() ? QCoreApplication::applicationDirPath() + "/../../ui/marbello"
+                            : choisi;
+}
+
+// Where the centre of the marble image of cell (x, y) lies in the window.
+QPoint CentreTrou(int x, int y) {
+    return {static_cast<int>(std::lround((590.0 * x + 50.0) / 15.0)),
+            static_cast<int>(std::lround((590.0 * y + 20.0) / 15.0))};
+}
+
+// A marble shows bright at its centre; an empty hole of the skin is dark.
+int Clarte(const QImage& ecran, QPoint point) {
+    int somme = 0;
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            somme += qGray(ecran.pixel(point + QPoint(dx, dy)));
+        }
+    }
+    return somme / 9;
+}
+
+QString Souris(const QStringList& actions) {
+    return serveurx::Xdotool(actions).value_or(QStringLiteral("<echec>"));
+}
+
+} // namespace
+
+class TestX11Jeu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void fenetreDecoupeeEtCentree();
+    void jouerALaSourisReelle();
+    void deplacerParLeCorps();
+    void quitterTermineLeProgramme();
+    void affichageRefuse_data();
+    void affichageRefuse();
+
+private:
+    bool Lancer(const QProcessEnvironment& environnement, const QString& nom);
+    QPoint AEcran(QPoint dansFenetre) const { return place_.topLeft() + dansFenetre; }
+    bool Bille(const QImage& ecran, int x, int y) const {
+        return Clarte(ecran, AEcran(CentreTrou(x, y))) > 150;
+    }
+    bool Trou(const QImage& ecran, int x, int y) const {
+        return Clarte(ecran, AEcran(CentreTrou(x, y))) < 90;
+    }
+
+    serveurx::ServeurX serveur_;
+    QProcess programme_;
+    QString fenetre_;
+    QRect place_;
+};
+
+void TestX11Jeu::initTestCase() {
+    QVERIFY2(QFileInfo(Executable()).isExecutable(), qPrintable(Executable()));
+    QVERIFY2(serveur_.Demarrer(), "no X server");
+}
+
+// Starts the program and waits for its window of that name. Now and then the X server refuses
+// a new client its connection (the program then ends at once, saying so); another try gets in.
+bool TestX11Jeu::Lancer(const QProcessEnvironment& environnement, const QString& nom) {
+    programme_.setProcessEnvironment(environnement);
+    programme_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    for (int essai = 0; essai < 3; ++essai) {
+        programme_.start(Executable(), {});
+        if (!programme_.waitForStarted()) {
+            return false;
+        }
+        QElapsedTimer duree;
+        duree.start();
+        while (duree.elapsed() < 10000 && programme_.state() == QProcess::Running) {
+            if (serveurx::Fenetres(nom).size() == 1) {
+                return true;
+            }
+            QTest::qWait(50);
+        }
+        programme_.waitForFinished(1000);
+    }
+    return false;
+}
+
+void TestX11Jeu::init() {
+    if (QByteArray(QTest::currentTestFunction()) == "affichageRefuse") {
+        return;
+    }
+    QVERIFY(Lancer(QProcessEnvironment::systemEnvironment(), Titre));
+    fenetre_ = serveurx::Fenetres(Titre).constFirst();
+    const auto place = serveurx::Geometrie(fenetre_);
+    QVERIFY(place.has_value());
+    place_ = *place;
+    // The board is painted once every marble shows.
+    QTRY_VERIFY_WITH_TIMEOUT(Bille(serveurx::Capture(), 5, 5), 10000);
+}
+
+void TestX11Jeu::cleanup() {
+    if (programme_.state() != QProcess::NotRunning) {
+        programme_.kill();
+        programme_.waitForFinished(3000);
+    }
+    // The server lets a new client in only once it has let the old one go.
+    QTRY_VERIFY_WITH_TIMEOUT(serveurx::Fenetres(Titre).isEmpty(), 5000);
+}
+
+void TestX11Jeu::fenetreDecoupeeEtCentree() {
+    QCOMPARE(place_.size(), QSize(439, 400));
+    const auto ecran = serveurx::Xdotool({QStringLiteral("getdisplaygeometry")});
+    QVERIFY(ecran.has_value());
+    const QStringList taille = ecran->split(QLatin1Char(' '));
+    QCOMPARE(place_.left(), (taille[0].toInt() - 439) / 2);
+    QCOMPARE(place_.top(), (taille[1].toInt() - 400) / 2);
+
+    const QImage image = serveurx::Capture();
+    // Cut away: the skin's grey never reaches the screen, the root window shows through.
+    const QRgb gris = qRgb(128, 128, 128);
+    for (const QPoint point : {QPoint(0, 0), QPoint(420, 34), QPoint(438, 200), QPoint(2, 398)}) {
+        QVERIFY2(image.pixel(AEcran(point)) != gris,
+                 qPrintable(QStringLiteral("%1,%2").arg(point.x()).arg(point.y())));
+    }
+    const QColor disque = image.pixelColor(AEcran(QPoint(40, 200)));
+    QVERIFY(disque.blue() > 2 * disque.red() && disque.blue() > 60);
+    // Every marble on its hole.
+    for (int y = 2; y <= 8; ++y) {
+        for (int x = 2; x <= 8; ++x) {
+            if ((x >= 4 && x <= 6) || (y >= 4 && y <= 6)) {
+                QVERIFY2(Bille(image, x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void TestX11Jeu::jouerALaSourisReelle() {
+    const QPoint premiere = AEcran(CentreTrou(2, 5));
+    Souris({QStringLiteral("mousemove"), QString::number(premiere.x()),
+            QString::number(premiere.y()), QStringLiteral("click"), QStringLiteral("1")});
+    QTRY_VERIFY_WITH_TIMEOUT(Trou(serveurx::Capture(), 2, 5), 5000);
+    QVERIFY(Bille(serveurx::Capture(), 3, 5));
+
+    // The jump from (4, 5) over (3, 5) to (2, 5), the button held all the way.
+    const QPoint depart = AEcran(CentreTrou(4, 5));
+    QStringList geste{QStringLiteral("mousemove"), QString::number(depart.x()),
+                      QString::number(depart.y()), QStringLiteral("mousedown"),
+                      QStringLiteral("1")};
+    for (int pas = 1; pas <= 4; ++pas) {
+        geste << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mousemove")
+              << QString::number(depart.x() + (premiere.x() - depart.x()) * pas / 4)
+              << QString::number(depart.y());
+    }
+    geste << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mouseup")
+          << QStringLiteral("1");
+    Souris(geste);
+    QTRY_VERIFY_WITH_TIMEOUT(Trou(serveurx::Capture(), 4, 5), 5000);
+    const QImage image = serveurx::Capture();
+    QVERIFY(Trou(image, 3, 5));
+    QVERIFY(Bille(image, 2, 5));
+    QVERIFY(Bille(image, 5, 5));
+}
+
+// No window manager here: the system move is refused and the window follows the pointer itself.
+void TestX11Jeu::deplacerParLeCorps() {
+    const QPoint corps = AEcran(QPoint(40, 200));
+    const QPoint ecart(60, 40);
+    QStringList geste{QStringLiteral("mousemove"), QString::number(corps.x()),
+                      QString::number(corps.y()), QStringLiteral("mousedown"), QStringLiteral("1")};
+    for (int pas = 1; pas <= 4; ++pas) {
+        const QPoint point = corps + ecart * pas / 4;
+        geste << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mousemove")
+              << QString::number(point.x()) << QString::number(point.y());
+    }
+    geste << QStringLiteral("sleep") << QStringLiteral("0.1") << QStringLiteral("mouseup")
+          << QStringLiteral("1");
+    Souris(geste);
+    QTRY_COMPARE_WITH_TIMEOUT(serveurx::Geometrie(fenetre_).value_or(QRect()).topLeft(),
+                              place_.topLeft() + ecart, 5000);
+
+    // A press on a button label does not move the window.
+    place_ = *serveurx::Geometrie(fenetre_);
+    const QPoint damier = AEcran(QPoint(404, 84));
+    Souris({QStringLiteral("mousemove"), QString::number(damier.x()), QString::number(damier.y()),
+            QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("mousemove"),
+            QString::number(damier.x() + 50), QString::number(damier.y() + 50),
+            QStringLiteral("mouseup"), QStringLiteral("1")});
+    QTest::qWait(300);
+    QCOMPARE(serveurx::Geometrie(fenetre_).value_or(QRect()).topLeft(), place_.topLeft());
+}
+
+void TestX11Jeu::quitterTermineLeProgramme() {
+    const QPoint quitter = AEcran(QPoint(405, 318));
+    Souris({QStringLiteral("mousemove"), QString::number(quitter.x()), QString::number(quitter.y()),
+            QStringLiteral("click"), QStringLiteral("1")});
+    QVERIFY(programme_.waitForFinished(5000));
+    QCOMPARE(programme_.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(programme_.exitCode(), 0);
+    QVERIFY(serveurx::Fenetres(Titre).isEmpty());
+}
+
+// Qt keeps 96 dpi and scales instead; forcing 120 dpi without scaling reaches the refusal.
+void TestX11Jeu::affichageRefuse_data() {
+    QTest::addColumn<QString>("touche");
+    QTest::newRow("OK") << "Return";
+    QTest::newRow("Cancel") << "Escape";
+}
+
+void TestX11Jeu::affichageRefuse() {
+    QFETCH(QString, touche);
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
+    environnement.insert(QStringLiteral("QT_FONT_DPI"), QStringLiteral("120"));
+    QVERIFY(Lancer(environnement, QStringLiteral("Marbello")));
+    QVERIFY(serveurx::Fenetres(Titre).isEmpty());
+    const QString boite = serveurx::Fenetres(QStringLiteral("Marbello")).constFirst();
+    QVERIFY(serveurx::Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), boite}));
+    QVERIFY(serveurx::Xdotool({QStringLiteral("key"), touche}));
+
+    QVERIFY(programme_.waitForFinished(5000));
+    QCOMPARE(programme_.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(programme_.exitCode(), 0);
+    QVERIFY(serveurx::Fenetres(Titre).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestX11Jeu)
+#include "test_x11_jeu.moc"
