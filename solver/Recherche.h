@@ -44,7 +44,7 @@ public:
     // For measurements: what the last search did, whatever the hooks.
     struct Mesures {
         uint64_t Positions = 0;    // positions visited
-        uint64_t Essais = 0;       // trials, never reset
+        uint64_t Essais = 0;       // trials, without the restart of NbEssais
         uint64_t CoupesPagode = 0; // positions skipped by a pagoda weighting
         uint64_t CoupesTable = 0;  // positions skipped as already proven dead
     };

@@ -27,15 +27,15 @@ class TablePositionsMortes {
 public:
     static constexpr int Log2SeauxParDefaut = 19; // 16 MiB, room for about 8 million keys
     static constexpr int Log2SeauxMin = 19;       // the remainder must fit its 14 bits
-    static constexpr int Log2SeauxMax = 28;
+    static constexpr int Log2SeauxMax = 24;       // 512 MiB
 
     explicit TablePositionsMortes(int log2Seaux = Log2SeauxParDefaut);
     ~TablePositionsMortes();
     TablePositionsMortes(const TablePositionsMortes&) = delete;
     TablePositionsMortes& operator=(const TablePositionsMortes&) = delete;
 
-    // Where a key lives: its two buckets and its remainder. Computed once per key and handed to
-    // the calls below.
+    // Where a key lives: its first bucket and its remainder, which also give the second bucket.
+    // Computed once per key and handed to the calls below.
     struct Adresse {
         size_t premier;
         uint32_t reste;
