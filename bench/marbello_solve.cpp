@@ -1,7 +1,8 @@
 // marbello-solve [--literal] [--cap SECONDS] FILE...
-// Searches from each saved game and prints one tab-separated line per file:
-//   FILE found N X,Y,D ... trials=T ms=M | FILE none 0 - ... | FILE stopped 0 - ... |
-//   FILE error REASON
+// Searches from each saved game, with the game's search or with --literal the literal one, either
+// stopped after the cap when one is given, and prints one tab-separated line per file:
+//   FILE found N X,Y,D ... trials=T ms=M  (N moves; "-" for none, a single marble being solved)
+//   FILE none 0 - trials=T ms=M | FILE stopped 0 - trials=T ms=M | FILE error REASON
 // Exit status 0 when every file could be read, 1 otherwise, 2 for a wrong command line.
 
 #include "bench/Resolution.h"
