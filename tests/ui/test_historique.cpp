@@ -49,9 +49,6 @@ private slots:
     void raccourcisClavier();
     void nouveauCoupCoupeLaSuite();
     void rienAuDebutDePartie();
-    void rienPendantUneRecherche();
-    void positionAUneBilleOuAucune_data();
-    void positionAUneBilleOuAucune();
     void reculerEnDamier();
     void panneauOuvertGardeLeMessageSauve();
     void afficherPlateauRepeintEtSauve_data();
@@ -136,34 +133,6 @@ void TestHistorique::rienAuDebutDePartie() {
         QCOMPARE(Message(f()), QStringLiteral("Choisissez une bille à retirer"));
         QCOMPARE(f().Jeu().CoupCourant, 0);
     }
-}
-
-void TestHistorique::rienPendantUneRecherche() {
-    f().RechercheEnCours = true;
-    outils::Cliquer(f(), Bouton(f(), 5));
-    QTest::keySequence(&f(), QKeySequence(QStringLiteral("Ctrl+Z")));
-    QCOMPARE(Ecran(f()), QString::fromLatin1(Apres3));
-    QCOMPARE(f().Jeu().CoupCourant, 3);
-    QCOMPARE(Message(f()), QStringLiteral("Il reste 29 billes."));
-}
-
-// Recorded positions reached by undo that hold one marble, or none.
-void TestHistorique::positionAUneBilleOuAucune_data() {
-    QTest::addColumn<QString>("position");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("one marble") << ".../.../......./...o.../......./.../..."
-                                << "C'est terminé.";
-    QTest::newRow("no marble") << ".../.../......./......./......./.../..."
-                               << "Il reste 0 billes.";
-}
-
-void TestHistorique::positionAUneBilleOuAucune() {
-    QFETCH(QString, position);
-    QFETCH(QString, message);
-    f().Jeu().Historique[2] = *marbello::GrilleDepuisTexte(position.toStdString());
-    outils::Cliquer(f(), Bouton(f(), 5));
-    QCOMPARE(Ecran(f()), position);
-    QCOMPARE(Message(f()), message);
 }
 
 void TestHistorique::reculerEnDamier() {
