@@ -192,6 +192,7 @@ private:
     Recherche recherche_;
     IndicateurAttente indicateur_;
     QElapsedTimer depuisCession_; // since the search last let the event loop run
+    QElapsedTimer depuisImage_;   // since the waiting dots were last drawn
     uint32_t visites_ = 0;        // positions visited, so that the clock is read now and then
     std::unique_ptr<marbello::Verticale> Verticale; // the slider window, created when first needed
     // --- end of search and replay ---

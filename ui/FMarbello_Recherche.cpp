@@ -23,6 +23,9 @@ const QString TexteArreter = QStringLiteral("Arrêter la recherche");
 constexpr qint64 CessionMs = 5;
 // The clock is read once per this many visited positions (a power of two), a few microseconds.
 constexpr uint32_t VisitesParLecture = 64;
+// The dots change far more often than a screen shows pictures: drawing each change would cost
+// the search more than it shows.
+constexpr qint64 ImageMs = 16;
 
 int PixelsDepuisTwips(float twips) {
     return static_cast<int>(std::lround(twips / 15.0F));
@@ -66,10 +69,12 @@ void FMarbello::ChercherSolution() {
     };
     recherche_.Attente = [this] { Attente(); };
     depuisCession_.start();
+    depuisImage_.invalidate();
     recherche_.ExplorerPosition(partie_.Plateau);
     recherche_.Ceder = nullptr;
     recherche_.Attente = nullptr;
 
+    Frame5->setUpdatesEnabled(true);
     Frame5->hide();
     QGuiApplication::restoreOverrideCursor();
     RechercheEnCours = false;
@@ -96,7 +101,15 @@ void FMarbello::ChercherSolution() {
     BOUTON[0]->setText(TexteChercher);
 }
 
+// The dots are drawn at most once per picture: in between, their colours change without being
+// drawn, and the next drawing shows the colours of that moment.
 void FMarbello::Ceder() {
+    const bool dessiner =
+        !RechercheEnCours || !depuisImage_.isValid() || depuisImage_.hasExpired(ImageMs);
+    Frame5->setUpdatesEnabled(dessiner);
+    if (dessiner) {
+        depuisImage_.start();
+    }
     QCoreApplication::processEvents();
     depuisCession_.restart();
 }
