@@ -1,9 +1,8 @@
 #include "model/FichierPartie.h"
 #include "model/Partie.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 namespace marbello {
@@ -26,7 +25,7 @@ TEST(TexteSauvegarde, listsMarbleHolesInIncreasingOrderWithCrLf) {
     ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait);
     const std::string texte = TexteSauvegarde(p.Plateau).value();
     EXPECT_EQ(std::count(texte.begin(), texte.end(), '\n'), 31);
-    EXPECT_EQ(texte.find("\r\n4\r\n"), std::string::npos);  // (5, 3) emptied
+    EXPECT_EQ(texte.find("\r\n4\r\n"), std::string::npos); // (5, 3) emptied
     EXPECT_EQ(texte.find("\r\n9\r\n"), std::string::npos); // (5, 4) jumped
     EXPECT_EQ(BillesDepuisTexte(texte), Trous({}).flip().reset(4).reset(9));
 }
@@ -47,8 +46,7 @@ struct CasLecture {
 class Lecture : public testing::TestWithParam<CasLecture> {};
 
 TEST_P(Lecture, placesMarblesByTheFieldRules) {
-    EXPECT_EQ(BillesDepuisTexte(GetParam().contenu), GetParam().attendu)
-        << GetParam().nom;
+    EXPECT_EQ(BillesDepuisTexte(GetParam().contenu), GetParam().attendu) << GetParam().nom;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -72,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasLecture{"hugeExponent", "1e999999999\r\n1e-999999999", Trous({0})},
         CasLecture{"leadingZeros", "0016\r\n00000000000000000000000000000000000000000000000001",
                    Trous({16, 1})},
-        CasLecture{"listedTwice", "5\r\n5", Trous({5})},
-        CasLecture{"emptyFile", "", Trous({})},
+        CasLecture{"listedTwice", "5\r\n5", Trous({5})}, CasLecture{"emptyFile", "", Trous({})},
         CasLecture{"binaryBytes", std::string("\x00\xff\x01,\x80\x7f", 6), Trous({0})}),
     [](const testing::TestParamInfo<CasLecture>& info) { return info.param.nom; });
 

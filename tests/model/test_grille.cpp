@@ -40,14 +40,13 @@ TEST_P(NumerotationTrous, numberCellKeyAndColourAgree) {
     EXPECT_EQ(CouleurCase(t.cellule), t.couleur);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Trous, NumerotationTrous,
-    testing::Values(TrouAttendu{0, {4, 2}, "42", Couleur::Noire},
-                    TrouAttendu{1, {5, 2}, "52", Couleur::Blanche},
-                    TrouAttendu{12, {8, 4}, "84", Couleur::Noire},
-                    TrouAttendu{13, {2, 5}, "25", Couleur::Blanche},
-                    TrouAttendu{16, {5, 5}, "55", Couleur::Noire},
-                    TrouAttendu{32, {6, 8}, "68", Couleur::Noire}));
+INSTANTIATE_TEST_SUITE_P(Trous, NumerotationTrous,
+                         testing::Values(TrouAttendu{0, {4, 2}, "42", Couleur::Noire},
+                                         TrouAttendu{1, {5, 2}, "52", Couleur::Blanche},
+                                         TrouAttendu{12, {8, 4}, "84", Couleur::Noire},
+                                         TrouAttendu{13, {2, 5}, "25", Couleur::Blanche},
+                                         TrouAttendu{16, {5, 5}, "55", Couleur::Noire},
+                                         TrouAttendu{32, {6, 8}, "68", Couleur::Noire}));
 
 TEST(Grille, numberingCoversTheCrossInReadingOrder) {
     int attendu = 0;

@@ -90,15 +90,16 @@ TEST_P(CoupsRefuses, changeNothing) {
     EXPECT_EQ(p.Historique, avant.Historique);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Regle, CoupsRefuses,
-    testing::Values(CoupRefuse{"ontoAMarble", {5, 7}, {5, 5}},
-                    CoupRefuse{"sameCell", {5, 3}, {5, 3}},
-                    CoupRefuse{"threeColumnsAway", {2, 3 + 1}, {5, 4}},
-                    CoupRefuse{"diagonal", {3, 5}, {5, 3}},
-                    CoupRefuse{"overAnEmptyHole", {5, 2}, {5, 4}},
-                    CoupRefuse{"oneCellAway", {4, 3}, {5, 3}}),
-    [](const testing::TestParamInfo<CoupRefuse>& info) { return info.param.nom; });
+INSTANTIATE_TEST_SUITE_P(Regle, CoupsRefuses,
+                         testing::Values(CoupRefuse{"ontoAMarble", {5, 7}, {5, 5}},
+                                         CoupRefuse{"sameCell", {5, 3}, {5, 3}},
+                                         CoupRefuse{"threeColumnsAway", {2, 3 + 1}, {5, 4}},
+                                         CoupRefuse{"diagonal", {3, 5}, {5, 3}},
+                                         CoupRefuse{"overAnEmptyHole", {5, 2}, {5, 4}},
+                                         CoupRefuse{"oneCellAway", {4, 3}, {5, 3}}),
+                         [](const testing::TestParamInfo<CoupRefuse>& info) {
+                             return info.param.nom;
+                         });
 
 TEST(JouerCoup, lastMarbleGivesTheSuccessTextAndTwoStuckMarblesTheCount) {
     Partie p;
