@@ -12,6 +12,8 @@ namespace marbello {
 Verticale::Verticale(FMarbello& principale)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), principale_(principale) {
     setObjectName(QStringLiteral("Verticale"));
+    // Closing the main window ends the program, slider window shown or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(0, 0, 128));
     setPalette(palette);

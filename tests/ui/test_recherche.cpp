@@ -130,11 +130,26 @@ void VerifierRepos(const FMarbello& f) {
 
 const char* const VariableScenario = "MARBELLO_SCENARIO_RECHERCHE";
 
-// The child's side of the quit test: anything on stdout means the program went on.
-int QuitterPendantLaRecherche(int argc, char* argv[]) {
+// The child's side of the tests that end the program. Quitter during a search: anything on
+// stdout means the program went on. Closing the main window while the slider window is shown:
+// the event loop must end.
+int JouerScenario(int argc, char* argv[], const QByteArray& scenario) {
     QApplication application(argc, argv);
     outils::FenetreMontree ecran;
     FMarbello& f = ecran.fenetre;
+    if (scenario == "fermer") {
+        QTimer::singleShot(0, &f, [&f] {
+            Cliquer(f, Bouton(f, 3));
+            Cliquer(f, Bouton(f, 0));
+            if (!VerticaleMontree()) {
+                std::puts("pas de solution montree");
+            }
+            f.close();
+        });
+        const int fin = QApplication::exec();
+        std::puts("fin");
+        return fin;
+    }
     Placer(f, SansSolution);
     ChercherEt(f, [&f] {
         if (!f.RechercheEnCours) {
@@ -145,6 +160,24 @@ int QuitterPendantLaRecherche(int argc, char* argv[]) {
     });
     std::puts("la recherche a rendu la main");
     return 3;
+}
+
+// Runs this executable again on a scenario; what it printed, once it has ended well.
+QString LancerScenario(const char* scenario, int delaiMs) {
+    QProcess enfant;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert(QString::fromLatin1(VariableScenario), QString::fromLatin1(scenario));
+    enfant.setProcessEnvironment(environnement);
+    enfant.start(QCoreApplication::applicationFilePath(), {});
+    if (!enfant.waitForStarted() || !enfant.waitForFinished(delaiMs)) {
+        enfant.kill();
+        enfant.waitForFinished();
+        return QStringLiteral("<still running>");
+    }
+    if (enfant.exitStatus() != QProcess::NormalExit || enfant.exitCode() != 0) {
+        return QStringLiteral("<exit code %1>").arg(enfant.exitCode());
+    }
+    return QString::fromLocal8Bit(enfant.readAllStandardOutput());
 }
 
 } // namespace
@@ -171,6 +204,7 @@ private slots:
     void secondeRechercheRemetLeCurseurAZero();
     void nouvellePartieMasqueLaVerticale();
     void jeuRepartDeLaPositionRejouee();
+    void fermerLaFenetreLaisseFinirLeProgramme();
     void quitterPendantLaRechercheTermineAussitot();
 
 private:
@@ -542,22 +576,19 @@ void TestRecherche::jeuRepartDeLaPositionRejouee() {
     QCOMPARE(Ecran(f()), rejouee);
 }
 
+// The slider window alone on screen does not keep the program running.
+void TestRecherche::fermerLaFenetreLaisseFinirLeProgramme() {
+    QCOMPARE(LancerScenario("fermer", 10000), QStringLiteral("fin\n"));
+}
+
 void TestRecherche::quitterPendantLaRechercheTermineAussitot() {
-    QProcess enfant;
-    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    environnement.insert(QString::fromLatin1(VariableScenario), QStringLiteral("quitter"));
-    enfant.setProcessEnvironment(environnement);
-    enfant.start(QCoreApplication::applicationFilePath(), {});
-    QVERIFY(enfant.waitForStarted());
-    QVERIFY2(enfant.waitForFinished(20000), "the program did not end after Quitter");
-    QCOMPARE(enfant.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(QString::fromLocal8Bit(enfant.readAllStandardOutput()), QString());
-    QCOMPARE(enfant.exitCode(), 0);
+    QCOMPARE(LancerScenario("quitter", 20000), QString());
 }
 
 int main(int argc, char* argv[]) {
-    if (!qEnvironmentVariableIsEmpty(VariableScenario)) {
-        return QuitterPendantLaRecherche(argc, argv);
+    const QByteArray scenario = qgetenv(VariableScenario);
+    if (!scenario.isEmpty()) {
+        return JouerScenario(argc, argv, scenario);
     }
     QApplication application(argc, argv);
     TestRecherche test;
