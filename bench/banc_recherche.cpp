@@ -11,6 +11,7 @@
 #include "bench/Resolution.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -157,7 +158,7 @@ double Quantile(std::vector<double> v, double q) {
         return 0;
     }
     std::sort(v.begin(), v.end());
-    const auto i = static_cast<size_t>(q * static_cast<double>(v.size() - 1) + 0.5);
+    const auto i = static_cast<size_t>(std::lround(q * static_cast<double>(v.size() - 1)));
     return v[std::min(i, v.size() - 1)];
 }
 

@@ -15,7 +15,7 @@ struct TableTrous {
             for (int x = 2; x <= 8; ++x) {
                 if (EstTrou(x, y)) {
                     cellules[static_cast<size_t>(k)] = {x, y};
-                    numeros[static_cast<size_t>(x + TailleGrille * y)] = k;
+                    numeros[Grille::Indice(x, y)] = k;
                     ++k;
                 }
             }
@@ -31,7 +31,7 @@ int NumeroBille(int x, int y) {
     if (x < 0 || x >= TailleGrille || y < 0 || y >= TailleGrille) {
         return -1;
     }
-    return kTrous.numeros[static_cast<size_t>(x + TailleGrille * y)];
+    return kTrous.numeros[Grille::Indice(x, y)];
 }
 
 Cellule CelluleBille(int k) {

@@ -31,7 +31,7 @@ struct Cellule {
 struct Grille {
     std::array<int32_t, TailleGrille * TailleGrille> cases{};
 
-    static size_t Indice(int x, int y) {
+    static constexpr size_t Indice(int x, int y) {
         const int indice = x + TailleGrille * y;
         return static_cast<size_t>(indice);
     }

@@ -40,9 +40,9 @@ struct TablesPagodes {
             for (int p = 0; p < NbPagodes; ++p) {
                 for (int s = 0; s < NbSymetries; ++s) {
                     const int trou = NumeroTrou(ImageCase(s, c));
-                    poids[static_cast<size_t>(b)][static_cast<size_t>(8 * p + s)] =
-                        static_cast<int16_t>(
-                            PoidsPagodes[static_cast<size_t>(p)][static_cast<size_t>(trou)]);
+                    const int voie = 8 * p + s;
+                    poids[static_cast<size_t>(b)][static_cast<size_t>(voie)] = static_cast<int16_t>(
+                        PoidsPagodes[static_cast<size_t>(p)][static_cast<size_t>(trou)]);
                 }
             }
         }
