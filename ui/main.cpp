@@ -6,10 +6,10 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marbello"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Marbello"));
     QApplication::setApplicationVersion(
         QStringLiteral("%1.%2").arg(MARBELLO_VERSION_MAJEURE).arg(MARBELLO_VERSION_MINEURE));
-    QApplication::setDesktopFileName(QStringLiteral("marbello"));
+    // Ties the windows to the installed desktop entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral(MARBELLO_ID_APPLICATION));
 
     if (!marbello::VerifierAffichage()) {
         return 0;
