@@ -1,12 +1,14 @@
 // The real program under an X server, with the real X pointer (xdotool) and read back from
-// screenshots: the shaped window, the first marble, a jump by drag and drop, moving the window
-// by its body, quitting, and the refusal of a display that is not at 15 twips per pixel.
+// screenshots: the shaped window, the first marble, a jump by drag and drop, undo and redo, the
+// help panel, saving and opening through the panel, moving the window by its body, quitting, and
+// the refusal of a display that is not at 15 twips per pixel.
 
 #include "ServeurX.h"
 
 #include <QColor>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 
@@ -41,6 +43,21 @@ QString Souris(const QStringList& actions) {
     return serveurx::Xdotool(actions).value_or(QStringLiteral("<echec>"));
 }
 
+// The press, moves and release of a drag with the button held all the way.
+QStringList Glisser(QPoint depart, QPoint arrivee) {
+    QStringList geste{QStringLiteral("mousemove"), QString::number(depart.x()),
+                      QString::number(depart.y()), QStringLiteral("mousedown"),
+                      QStringLiteral("1")};
+    for (int pas = 1; pas <= 4; ++pas) {
+        const QPoint point = depart + (arrivee - depart) * pas / 4;
+        geste << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mousemove")
+              << QString::number(point.x()) << QString::number(point.y());
+    }
+    geste << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mouseup")
+          << QStringLiteral("1");
+    return geste;
+}
+
 } // namespace
 
 class TestX11Jeu : public QObject {
@@ -53,13 +70,21 @@ private slots:
 
     void fenetreDecoupeeEtCentree();
     void jouerALaSourisReelle();
+    void annulerAideEnregistrerOuvrir();
     void deplacerParLeCorps();
     void quitterTermineLeProgramme();
     void affichageRefuse_data();
     void affichageRefuse();
 
 private:
-    bool Lancer(const QProcessEnvironment& environnement, const QString& nom);
+    bool Lancer(const QProcessEnvironment& environnement, const QString& nom,
+                const QString& executable = Executable());
+    void Cliquer(QPoint dansFenetre, int fois = 1) {
+        const QPoint point = AEcran(dansFenetre);
+        Souris({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+                QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(fois),
+                QStringLiteral("--delay"), QStringLiteral("120"), QStringLiteral("1")});
+    }
     QPoint AEcran(QPoint dansFenetre) const { return place_.topLeft() + dansFenetre; }
     bool Bille(const QImage& ecran, int x, int y) const {
         return Clarte(ecran, AEcran(CentreTrou(x, y))) > 150;
@@ -81,11 +106,12 @@ void TestX11Jeu::initTestCase() {
 
 // Starts the program and waits for its window of that name. Now and then the X server refuses
 // a new client its connection (the program then ends at once, saying so); another try gets in.
-bool TestX11Jeu::Lancer(const QProcessEnvironment& environnement, const QString& nom) {
+bool TestX11Jeu::Lancer(const QProcessEnvironment& environnement, const QString& nom,
+                        const QString& executable) {
     programme_.setProcessEnvironment(environnement);
     programme_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     for (int essai = 0; essai < 3; ++essai) {
-        programme_.start(Executable(), {});
+        programme_.start(executable, {});
         if (!programme_.waitForStarted()) {
             return false;
         }
@@ -103,7 +129,8 @@ bool TestX11Jeu::Lancer(const QProcessEnvironment& environnement, const QString&
 }
 
 void TestX11Jeu::init() {
-    if (QByteArray(QTest::currentTestFunction()) == "affichageRefuse") {
+    const QByteArray test(QTest::currentTestFunction());
+    if (test == "affichageRefuse" || test == "annulerAideEnregistrerOuvrir") {
         return;
     }
     QVERIFY(Lancer(QProcessEnvironment::systemEnvironment(), Titre));
@@ -158,24 +185,80 @@ void TestX11Jeu::jouerALaSourisReelle() {
     QTRY_VERIFY_WITH_TIMEOUT(Trou(serveurx::Capture(), 2, 5), 5000);
     QVERIFY(Bille(serveurx::Capture(), 3, 5));
 
-    // The jump from (4, 5) over (3, 5) to (2, 5), the button held all the way.
-    const QPoint depart = AEcran(CentreTrou(4, 5));
-    QStringList geste{QStringLiteral("mousemove"), QString::number(depart.x()),
-                      QString::number(depart.y()), QStringLiteral("mousedown"),
-                      QStringLiteral("1")};
-    for (int pas = 1; pas <= 4; ++pas) {
-        geste << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mousemove")
-              << QString::number(depart.x() + (premiere.x() - depart.x()) * pas / 4)
-              << QString::number(depart.y());
-    }
-    geste << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mouseup")
-          << QStringLiteral("1");
-    Souris(geste);
+    // The jump from (4, 5) over (3, 5) to (2, 5).
+    Souris(Glisser(AEcran(CentreTrou(4, 5)), premiere));
     QTRY_VERIFY_WITH_TIMEOUT(Trou(serveurx::Capture(), 4, 5), 5000);
     const QImage image = serveurx::Capture();
     QVERIFY(Trou(image, 3, 5));
     QVERIFY(Bille(image, 2, 5));
     QVERIFY(Bille(image, 5, 5));
+}
+
+// A whole game through the real pointer and keyboard. The program runs from a folder of its own,
+// where it keeps its saved games.
+void TestX11Jeu::annulerAideEnregistrerOuvrir() {
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+    const QString copie = dossier.filePath(QStringLiteral("marbello"));
+    QVERIFY(QFile::copy(Executable(), copie));
+    QVERIFY(Lancer(QProcessEnvironment::systemEnvironment(), Titre, copie));
+    fenetre_ = serveurx::Fenetres(Titre).constFirst();
+    place_ = serveurx::Geometrie(fenetre_).value_or(QRect());
+    QTRY_VERIFY_WITH_TIMEOUT(Bille(serveurx::Capture(), 5, 5), 10000);
+
+    // The centre as first hole, then (5, 3) over (5, 4) into it.
+    Cliquer(CentreTrou(5, 5));
+    QTRY_VERIFY_WITH_TIMEOUT(Trou(serveurx::Capture(), 5, 5), 5000);
+    Souris(Glisser(AEcran(CentreTrou(5, 3)), AEcran(CentreTrou(5, 5))));
+    QTRY_VERIFY_WITH_TIMEOUT(Bille(serveurx::Capture(), 5, 5), 5000);
+    QVERIFY(Trou(serveurx::Capture(), 5, 3));
+
+    const QPoint reculer(367, 351);
+    const QPoint avancer(409, 351);
+    Cliquer(reculer);
+    QTRY_VERIFY_WITH_TIMEOUT(Trou(serveurx::Capture(), 5, 5), 5000);
+    QVERIFY(Bille(serveurx::Capture(), 5, 3));
+    QVERIFY(Bille(serveurx::Capture(), 5, 4));
+    Cliquer(avancer);
+    QTRY_VERIFY_WITH_TIMEOUT(Bille(serveurx::Capture(), 5, 5), 5000);
+    QVERIFY(Trou(serveurx::Capture(), 5, 4));
+
+    // The help panel covers the board; "Fermer" uncovers it.
+    Cliquer(QPoint(389, 51));
+    QTRY_VERIFY_WITH_TIMEOUT(Trou(serveurx::Capture(), 2, 5), 5000);
+    QVERIFY(Trou(serveurx::Capture(), 5, 8));
+    Cliquer(QPoint(81 + 82 + 39, 83 + 211 + 11));
+    QTRY_VERIFY_WITH_TIMEOUT(Bille(serveurx::Capture(), 2, 5), 5000);
+
+    // Save under a typed name, over the proposed date.
+    Cliquer(QPoint(418, 117));
+    QTest::qWait(300);
+    QVERIFY(serveurx::Xdotool({QStringLiteral("type"), QStringLiteral("--delay"),
+                               QStringLiteral("30"), QStringLiteral("essai")}));
+    Cliquer(QPoint(81 + 13 + 55, 83 + 195 + 13));
+    const QString sauvegarde = dossier.filePath(QStringLiteral("essai.Mbo"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(sauvegarde), 5000);
+    QFile fichier(sauvegarde);
+    QVERIFY(fichier.open(QIODevice::ReadOnly));
+    QByteArray attendu;
+    for (int k = 0; k < 33; ++k) {
+        if (k != 4 && k != 9) {
+            attendu += QByteArray::number(k) + "\r\n";
+        }
+    }
+    QCOMPARE(fichier.readAll(), attendu);
+
+    // A new game, then the saved one opened by a double click in the list.
+    Cliquer(QPoint(373, 383));
+    QTRY_VERIFY_WITH_TIMEOUT(Bille(serveurx::Capture(), 5, 3), 5000);
+    Cliquer(QPoint(417, 283));
+    QTest::qWait(500);
+    Cliquer(QPoint(81 + 49 + 40, 83 + 102 + 8), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(Trou(serveurx::Capture(), 5, 3), 5000);
+    const QImage ouverte = serveurx::Capture();
+    QVERIFY(Trou(ouverte, 5, 4));
+    QVERIFY(Bille(ouverte, 5, 5));
+    QVERIFY(Bille(ouverte, 2, 5));
 }
 
 // No window manager here: the system move is refused and the window follows the pointer itself.
