@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QThread>
+#include <cmath>
 #include <optional>
 
 namespace serveurx {
@@ -111,6 +112,30 @@ inline QImage Capture() {
         return {};
     }
     return QImage::fromData(import.readAllStandardOutput(), "PNG");
+}
+
+// The program under test: MARBELLO_EXECUTABLE, else the one built beside the tests.
+inline QString Executable() {
+    const QString choisi = qEnvironmentVariable("MARBELLO_EXECUTABLE");
+    return choisi.isEmpty() ? QCoreApplication::applicationDirPath() + "/../../ui/marbello"
+                            : choisi;
+}
+
+// Where the centre of the marble image of cell (x, y) lies in the main window.
+inline QPoint CentreTrou(int x, int y) {
+    return {static_cast<int>(std::lround((590.0 * x + 50.0) / 15.0)),
+            static_cast<int>(std::lround((590.0 * y + 20.0) / 15.0))};
+}
+
+// Mean grey of the 3 x 3 pixels around a point: a marble shows bright, an empty hole dark.
+inline int Clarte(const QImage& ecran, QPoint point) {
+    int somme = 0;
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            somme += qGray(ecran.pixel(point + QPoint(dx, dy)));
+        }
+    }
+    return somme / 9;
 }
 
 } // namespace serveurx

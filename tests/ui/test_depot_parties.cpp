@@ -1,3 +1,4 @@
+#include "OutilsFichiers.h"
 #include "ui/DepotParties.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,9 @@
 #endif
 
 using namespace marbello;
+using outils::Contenu;
+using outils::Ecrire;
+using outils::Etat;
 
 namespace {
 
@@ -29,29 +33,6 @@ Billes Trous(const QList<int>& numeros) {
         billes.set(static_cast<size_t>(k));
     }
     return billes;
-}
-
-QByteArray Contenu(const QString& chemin) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("<illisible>");
-}
-
-void Ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile fichier(chemin);
-    QVERIFY(fichier.open(QIODevice::WriteOnly));
-    QCOMPARE(fichier.write(octets), octets.size());
-}
-
-// Every file under racine with its bytes, and every folder: what a failed operation must leave.
-QMap<QString, QByteArray> Etat(const QString& racine) {
-    QMap<QString, QByteArray> etat;
-    QDirIterator it(racine, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString chemin = it.next();
-        etat.insert(chemin, it.fileInfo().isDir() ? QByteArray("<dossier>") : Contenu(chemin));
-    }
-    return etat;
 }
 
 // What an operation told the player, printable by QCOMPARE.

@@ -3,6 +3,7 @@
 // and what is told on the message line when a name, a folder or a file is refused.
 
 #include "OutilsFenetre.h"
+#include "OutilsFichiers.h"
 #include "model/FichierPartie.h"
 #include "model/Partie.h"
 
@@ -21,7 +22,10 @@
 
 using marbello::Cellule;
 using marbello::FMarbello;
+using outils::Contenu;
 using outils::Ecran;
+using outils::Ecrire;
+using outils::Etat;
 using outils::Message;
 
 namespace {
@@ -34,29 +38,6 @@ const char* const Apres3 = "ooo/o.o/oooo.oo/ooooo.o/ooooo.o/ooo/ooo";
 const QString kCaractereInterdit = QString::fromUtf8("Caractère interdit dans le nom.");
 const QString kNomRefuse = QString::fromUtf8("Nom de fichier refusé.");
 const QString kImpossible = QStringLiteral("Enregistrement impossible.");
-
-QByteArray Contenu(const QString& chemin) {
-    QFile fichier(chemin);
-    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray("<absent>");
-}
-
-void Ecrire(const QString& chemin, const QByteArray& octets) {
-    QFile fichier(chemin);
-    QVERIFY(fichier.open(QIODevice::WriteOnly));
-    QCOMPARE(fichier.write(octets), octets.size());
-}
-
-// Every file under racine with its bytes, and every folder: what a refused save must leave.
-QMap<QString, QByteArray> Etat(const QString& racine) {
-    QMap<QString, QByteArray> etat;
-    QDirIterator it(racine, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString chemin = it.next();
-        etat.insert(chemin, it.fileInfo().isDir() ? QByteArray("<dossier>") : Contenu(chemin));
-    }
-    return etat;
-}
 
 QString Trous(const QList<int>& numeros) {
     marbello::Billes billes;

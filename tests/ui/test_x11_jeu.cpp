@@ -12,32 +12,13 @@
 #include <QTest>
 #include <cmath>
 
+using serveurx::CentreTrou;
+using serveurx::Clarte;
+using serveurx::Executable;
+
 namespace {
 
 const QString Titre = QStringLiteral("Jeu du Marbello");
-
-QString Executable() {
-    const QString choisi = qEnvironmentVariable("MARBELLO_EXECUTABLE");
-    return choisi.isEmpty() ? QCoreApplication::applicationDirPath() + "/../../ui/marbello"
-                            : choisi;
-}
-
-// Where the centre of the marble image of cell (x, y) lies in the window.
-QPoint CentreTrou(int x, int y) {
-    return {static_cast<int>(std::lround((590.0 * x + 50.0) / 15.0)),
-            static_cast<int>(std::lround((590.0 * y + 20.0) / 15.0))};
-}
-
-// A marble shows bright at its centre; an empty hole of the skin is dark.
-int Clarte(const QImage& ecran, QPoint point) {
-    int somme = 0;
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            somme += qGray(ecran.pixel(point + QPoint(dx, dy)));
-        }
-    }
-    return somme / 9;
-}
 
 QString Souris(const QStringList& actions) {
     return serveurx::Xdotool(actions).value_or(QStringLiteral("<echec>"));

@@ -9,33 +9,16 @@
 #include <QTest>
 #include <cmath>
 
+using serveurx::CentreTrou;
+using serveurx::Clarte;
+using serveurx::Executable;
+
 namespace {
 
 const QString Titre = QStringLiteral("Jeu du Marbello");
 const QSize TailleVerticale(29, 120);
 // 500 and 950 twips right of and below BOUTON(1), at 377, 76 pixels in the main window.
 const QPoint EcartVerticale(410, 139);
-
-QString Executable() {
-    const QString choisi = qEnvironmentVariable("MARBELLO_EXECUTABLE");
-    return choisi.isEmpty() ? QCoreApplication::applicationDirPath() + "/../../ui/marbello"
-                            : choisi;
-}
-
-QPoint CentreTrou(int x, int y) {
-    return {static_cast<int>(std::lround((590.0 * x + 50.0) / 15.0)),
-            static_cast<int>(std::lround((590.0 * y + 20.0) / 15.0))};
-}
-
-int Clarte(const QImage& ecran, QPoint point) {
-    int somme = 0;
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            somme += qGray(ecran.pixel(point + QPoint(dx, dy)));
-        }
-    }
-    return somme / 9;
-}
 
 bool Marine(const QColor& c) {
     return c.blue() > 2 * c.red() && c.blue() > 2 * c.green() && c.blue() > 40;
