@@ -4,22 +4,8 @@
 
 namespace marbello {
 
-void RechercheLitterale::Preparer() {
-    Solution.assign(1, Sequence{});
-    CoupsEnCours.assign(1, Coup{});
-    PlateauDepart = Grille{};
-}
-
 void RechercheLitterale::Demarrer(const Grille& plateau) {
-    PlateauDepart = Grille{};
-    for (int x = 2; x <= 8; ++x) {
-        for (int y = 2; y <= 8; ++y) {
-            PlateauDepart(x, y) = plateau(x, y);
-        }
-    }
-    NbSolutions = 0;
-    NbEssais = 0;
-    FinRecherche = false;
+    EtatRecherche::Demarrer(plateau);
     EcheanceAtteinte = false;
     Essais = 0;
 }

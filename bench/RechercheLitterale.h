@@ -14,25 +14,17 @@ namespace marbello {
 
 // The exhaustive search with no memory, step for step: the baseline the game's search must agree
 // with and is measured against. It works on the live grid, making and undoing each jump.
-class RechercheLitterale {
+class RechercheLitterale : public EtatRecherche {
 public:
     using Horloge = std::chrono::steady_clock;
 
-    Grille PlateauDepart;
-    std::vector<Sequence> Solution{Sequence{}};
-    std::vector<Coup> CoupsEnCours{Coup{}};
-    bool FinRecherche = false;
-    int16_t NbSolutions = 0;
-    double NbEssais = 0;
-    std::function<void()> Ceder;
-    std::function<void()> Attente;
+    RechercheLitterale() { Preparer(); }
 
     // Set before a search to stop it at that time (checked every few thousand positions).
     std::optional<Horloge::time_point> Echeance;
     bool EcheanceAtteinte = false;
     uint64_t Essais = 0; // trials, without the wrap of NbEssais
 
-    void Preparer();
     void Demarrer(const Grille& plateau);
     void ExplorerPosition(Grille& plateau);
 

@@ -115,13 +115,13 @@ Recherche::Recherche(int log2SeauxTable) : positionsMortes_(log2SeauxTable) {
     Preparer();
 }
 
-void Recherche::Preparer() {
+void EtatRecherche::Preparer() {
     Solution.assign(1, Sequence{});
     CoupsEnCours.assign(1, Coup{});
     PlateauDepart = Grille{};
 }
 
-void Recherche::Demarrer(const Grille& plateau) {
+void EtatRecherche::Demarrer(const Grille& plateau) {
     PlateauDepart = Grille{};
     for (int x = 2; x <= 8; ++x) {
         for (int y = 2; y <= 8; ++y) {
@@ -131,6 +131,10 @@ void Recherche::Demarrer(const Grille& plateau) {
     NbSolutions = 0;
     NbEssais = 0;
     FinRecherche = false;
+}
+
+void Recherche::Demarrer(const Grille& plateau) {
+    EtatRecherche::Demarrer(plateau);
     Mesure = {};
 }
 

@@ -17,6 +17,23 @@ struct Sequence {
     std::vector<Coup> Coups;
 };
 
+// What a search shows of itself: its start, its result, its stop flag and its hooks.
+struct EtatRecherche {
+    Grille PlateauDepart;           // position the last search started from
+    std::vector<Sequence> Solution; // element 0 empty; element 1 = the solution found
+    std::vector<Coup> CoupsEnCours; // element 0 only, outside a search
+    bool FinRecherche = false;      // set to stop; read at each position
+    int16_t NbSolutions = 0;
+    double NbEssais = 0;           // one trial per marble of each visited position
+    std::function<void()> Ceder;   // called at every position visited, when set
+    std::function<void()> Attente; // called each time NbEssais reaches a multiple of 50,000
+
+    // Discards the results: Solution = {empty}, CoupsEnCours = {zero}, PlateauDepart all 0.
+    void Preparer();
+    // PlateauDepart = playable square of plateau; NbSolutions and NbEssais 0; FinRecherche false.
+    void Demarrer(const Grille& plateau);
+};
+
 // Depth-first search for a sequence of jumps that leaves one marble. Jumps are tried marble by
 // marble, columns then rows, each in the direction order up, down, left, right, and the first
 // solution in that order is the one kept. Positions that cannot lead to one marble are skipped
@@ -25,21 +42,12 @@ struct Sequence {
 // solution. The dead positions (with their symmetric images) are remembered for the life of the
 // object in a table of fixed size (16 MiB by default), emptied when a search starts with it more
 // than half full.
-class Recherche {
+class Recherche : public EtatRecherche {
 public:
     static constexpr int PasAttente = 50'000;         // trials between two steps of Attente
     static constexpr double RemiseAZero = 50'000'000; // NbEssais above this restarts from 0
 
     explicit Recherche(int log2SeauxTable = TablePositionsMortes::Log2SeauxParDefaut);
-
-    Grille PlateauDepart;           // position the last search started from
-    std::vector<Sequence> Solution; // element 0 empty; element 1 = the solution found
-    std::vector<Coup> CoupsEnCours; // element 0 only, outside a search
-    bool FinRecherche = false;      // set to stop; read at each position
-    int16_t NbSolutions = 0;
-    double NbEssais = 0;           // one trial per marble of each visited position
-    std::function<void()> Ceder;   // called at every position visited, when set
-    std::function<void()> Attente; // called each time NbEssais reaches a multiple of PasAttente
 
     // For measurements: what the last search did, whatever the hooks.
     struct Mesures {
@@ -50,10 +58,7 @@ public:
     };
     Mesures Mesure;
 
-    // Discards the results: Solution = {empty}, CoupsEnCours = {zero}, PlateauDepart all 0.
-    void Preparer();
-    // PlateauDepart = playable square of plateau; NbSolutions, NbEssais and Mesure to 0;
-    // FinRecherche false.
+    // As EtatRecherche::Demarrer, and Mesure to 0.
     void Demarrer(const Grille& plateau);
     // The search from plateau, which is only read. A solution is appended to Solution. Hooks may
     // set FinRecherche; the search then unwinds at once. Without hooks it runs at full speed.
