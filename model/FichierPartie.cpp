@@ -94,17 +94,13 @@ void LecteurPartie::Caractere(char c) {
         if (c == '+' || c == '-') {
             negatif_ = c == '-';
             etat_ = Etat::Signe;
-        } else if (c == '&') {
-            etat_ = Etat::Esperluette;
-        } else if (EstChiffre(c)) {
-            etat_ = Etat::Entier;
-            Caractere(c);
-        } else if (c == '.') {
-            etat_ = Etat::Fraction;
-        } else {
-            etat_ = Etat::Fini;
+            break;
         }
-        break;
+        if (c == '&') {
+            etat_ = Etat::Esperluette;
+            break;
+        }
+        [[fallthrough]]; // otherwise read as after a sign
     case Etat::Signe:
         if (EstChiffre(c)) {
             etat_ = Etat::Entier;
