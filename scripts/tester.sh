@@ -11,15 +11,14 @@ export XDG_RUNTIME_DIR="$(mktemp -d /tmp/marbello-xdg.XXXXXX)"
 export QT_QPA_PLATFORMTHEME=
 cpus="$(nproc)"
 
-# A private X server for the tests labelled x11 (no window manager, like a bare session).
-ecran=""
-for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then ecran=":$n"; break; fi
-done
-Xvfb "$ecran" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A private X server for the tests labelled x11 (no window manager, like a bare session). The
+# server picks a free display itself and writes its number on descriptor 3.
+numero="$XDG_RUNTIME_DIR/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill $xvfb_pid 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-export DISPLAY="$ecran"
+for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$numero")"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 echo "== Construction"

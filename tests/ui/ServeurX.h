@@ -18,34 +18,28 @@ namespace serveurx {
 
 class ServeurX {
 public:
-    // Uses DISPLAY when set; otherwise starts Xvfb on the first free display from :90.
+    // Uses DISPLAY when set; otherwise starts Xvfb, which picks a free display itself and
+    // writes its number on its standard output.
     bool Demarrer() {
         if (!qEnvironmentVariableIsEmpty("DISPLAY")) {
             return true;
         }
-        for (int n = 90; n <= 120; ++n) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) ||
-                QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n))) {
-                continue;
-            }
-            const QString nom = QStringLiteral(":%1").arg(n);
-            xvfb_.start(QStringLiteral("Xvfb"),
-                        {nom, QStringLiteral("-screen"), QStringLiteral("0"),
-                         QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                         QStringLiteral("tcp")});
-            if (!xvfb_.waitForStarted()) {
-                return false;
-            }
-            qputenv("DISPLAY", nom.toLatin1());
-            for (int essai = 0; essai < 100; ++essai) {
-                if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-                    return true;
-                }
-                QThread::msleep(50);
-            }
+        xvfb_.start(QStringLiteral("Xvfb"),
+                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                     QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!xvfb_.waitForStarted()) {
             return false;
         }
-        return false;
+        QByteArray numero;
+        while (!numero.contains('\n') && xvfb_.waitForReadyRead(10000)) {
+            numero += xvfb_.readAllStandardOutput();
+        }
+        if (!numero.contains('\n')) {
+            return false;
+        }
+        qputenv("DISPLAY", ":" + numero.trimmed());
+        return true;
     }
 
     ~ServeurX() {
