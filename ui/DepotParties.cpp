@@ -28,7 +28,12 @@ QString DepotParties::DossierParDefaut() {
 
 QString DepotParties::ChoisirDossier(const QString& dossierProgramme) {
     const QFileInfo programme(dossierProgramme);
-    if (programme.isDir() && programme.isWritable()) {
+    // The system's own folders are never a place for games, even where root could write them.
+    const QString chemin = programme.canonicalFilePath() + QLatin1Char('/');
+    const bool systeme =
+        chemin.startsWith(QLatin1String("/usr/")) || chemin.startsWith(QLatin1String("/opt/")) ||
+        chemin.startsWith(QLatin1String("/bin/")) || chemin.startsWith(QLatin1String("/sbin/"));
+    if (programme.isDir() && programme.isWritable() && !systeme) {
         return programme.absoluteFilePath();
     }
     // A system-wide install: each user keeps their games in their own data folder.

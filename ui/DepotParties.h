@@ -21,7 +21,8 @@ public:
     // The program's folder when it can be written, else the user's data folder for the game
     // (created when missing). Needs a QCoreApplication.
     static QString DossierParDefaut();
-    // The same choice for a given program folder.
+    // The same choice for a given program folder: that folder when it may be written and is not
+    // one of the system's own (/usr, /opt, /bin, /sbin), else the user's data folder.
     static QString ChoisirDossier(const QString& dossierProgramme);
 
     const QString& dossier() const { return dossier_; }

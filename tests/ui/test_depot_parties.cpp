@@ -422,11 +422,18 @@ private slots:
         QVERIFY2(possibles.contains(ici), qPrintable(ici));
     }
 
-    void anUnwritableProgramFolderFallsBackToTheUserData() {
+    void anUnwritableOrSystemProgramFolderFallsBackToTheUserData_data() {
+        QTest::addColumn<bool>("systeme");
+        QTest::newRow("under a file") << false;
+        QTest::newRow("system folder, even for root") << true;
+    }
+    void anUnwritableOrSystemProgramFolderFallsBackToTheUserData() {
+        QFETCH(bool, systeme);
         const QByteArray ancien = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", Racine("donnees").toLocal8Bit());
         Ecrire(Racine("fichier"), "x");
-        const QString dossier = DepotParties::ChoisirDossier(Racine("fichier/bin"));
+        const QString dossier = DepotParties::ChoisirDossier(systeme ? QStringLiteral("/usr/bin")
+                                                                     : Racine("fichier/bin"));
         if (ancien.isNull()) {
             qunsetenv("XDG_DATA_HOME");
         } else {
