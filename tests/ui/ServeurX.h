@@ -4,13 +4,11 @@
 // by DISPLAY, else a private Xvfb started here), xdotool for the real mouse, and screenshots.
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
 #include <QStringList>
-#include <QThread>
 #include <cmath>
 #include <optional>
 
