@@ -1,227 +1,97 @@
 #include "model/Partie.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace marbello {
 namespace {
 
-constexpr const char* kOuvertureCentre = "ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo";
-
-Grille Depuis(const char* texte) {
-    const auto g = GrilleDepuisTexte(texte);
-    EXPECT_TRUE(g.has_value()) << texte;
-    return g.value_or(Grille{});
+// Plays the steps on a fresh game, apart by blanks: a board as text is put in place as a game under
+// way, "53" empties cell (5, 3) and "o53" fills it, "*" starts a game, "53>55" jumps from (5, 3)
+// to (5, 5), "-" and "+" step back and forward, "=" starts the record afresh. Returns what the
+// last step gave ("refus" when it was refused), then the board and "current/max" of the record.
+std::string Jouer(Partie& p, const std::string& pas) {
+    std::istringstream flux(pas);
+    std::string dit;
+    for (std::string mot; flux >> mot;) {
+        const Cellule c{mot[0] - '0', mot[1] - '0'};
+        if (mot.find('/') != std::string::npos) {
+            p.Plateau = GrilleDepuisTexte(mot).value();
+            p.PartieEnCours = true;
+            p.RepartirDeLaPosition();
+        } else if (mot == "*") {
+            const Annonce a = p.CommencerPartie();
+            dit = a.legendeDepart + "|" + a.message;
+        } else if (mot == "-" || mot == "+") {
+            dit = p.ParcourirHistorique(mot == "-" ? -1.0F : 1.0F).value_or("refus");
+        } else if (mot == "=") {
+            dit = p.RepartirDeLaPosition();
+        } else if (mot.size() == 2) {
+            RetirerBille(p.Plateau, c);
+        } else if (mot[0] == 'o') {
+            AjouterBille(p.Plateau, {mot[1] - '0', mot[2] - '0'});
+        } else {
+            const ResultatCoup r = p.JouerCoup(c, {mot[3] - '0', mot[4] - '0'});
+            dit = r.fait ? r.message : "refus";
+        }
+    }
+    return dit + " " + TexteDepuisGrille(p.Plateau) + " " + std::to_string(p.CoupCourant) + "/" +
+           std::to_string(p.CoupMax);
 }
 
-// A game under way from the centre opening.
-Partie PartieCommencee() {
+// After every step the board is the record's current snapshot.
+TEST(Partie, boardRecordAndMessageFollowTheSteps) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"*", "Nouvelle partie| ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/0"},
+        {"53 *", "Nouvelle partie| ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
+        {"* 53>55 *",
+         "GO !|Choisissez une bille à retirer ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
+        {"* 53>55 * -", "refus ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
+        {"* 53>55 - * +", "refus ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
+        {"* 53>55", "Il reste 31 billes. ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"},
+        {"* 75>55", "Il reste 31 billes. ooo/ooo/ooooooo/oooo..o/ooooooo/ooo/ooo 1/1"},
+        {"* 53>55 57>55", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"}, // onto a marble
+        {"* 53>55 24>54", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"}, // three away
+        {"* 53>55 35>53", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"}, // diagonal
+        {"* 53>55 52>54", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"}, // over a hole
+        {".../.../...oo../......./......./.../... 64>44",
+         "C'est terminé, Bravo !!! .../.../..o..../......./......./.../... 1/1"},
+        {"o../.../.oo..../......./......./.../... 34>54",
+         "Il reste 2 billes. o../.../...o.../......./......./.../... 1/1"},
+        {"* 53>55 34>54 55>53 - -",
+         "Il reste 31 billes. ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/3"},
+        {"* 53>55 - -", "refus ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/1"},
+        {"* 53>55 34>54 55>53 - - + +",
+         "Il reste 29 billes. ooo/ooo/o...ooo/ooo.ooo/ooooooo/ooo/ooo 3/3"},
+        {"* 53>55 - + +", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"},
+        {"* 53>55 34>54 - - 57>55 +", "refus ooo/ooo/ooooooo/ooooooo/ooo.ooo/o.o/ooo 1/1"},
+        {".../.../...oo../......./......./.../... 64>44 - +",
+         "C'est terminé. .../.../..o..../......./......./.../... 1/1"},
+        {".../.../......./......./......./.../... =",
+         "Il reste 0 billes. .../.../......./......./......./.../... 0/0"},
+        {"* 53>55 34>54 = 55>53 - -", "refus ooo/o.o/o..oooo/ooooooo/ooooooo/ooo/ooo 0/1"},
+    };
+    for (const auto& [pas, attendu] : cas) {
+        Partie p;
+        EXPECT_EQ(Jouer(p, pas), attendu) << pas;
+        EXPECT_TRUE(!p.PartieEnCours || p.Historique[size_t(p.CoupCourant)] == p.Plateau) << pas;
+    }
+}
+
+// Marbles put back by hand make a line of play longer than the 51 snapshots.
+TEST(Partie, theRecordGrowsPastFiftyMoves) {
     Partie p;
-    p.CommencerPartie();
-    return p;
-}
-
-TEST(CommencerPartie, fromTheFullBoardOpensTheCentre) {
-    Partie p;
-    const Annonce a = p.CommencerPartie();
-    EXPECT_EQ(a.legendeDepart, "Nouvelle partie");
-    EXPECT_EQ(a.message, "");
-    EXPECT_TRUE(p.PartieEnCours);
-    EXPECT_EQ(TexteDepuisGrille(p.Plateau), kOuvertureCentre);
-    EXPECT_EQ(p.Historique[0](5, 5), CaseVide);
-    EXPECT_EQ(CompterBilles(p.Plateau), 32);
-}
-
-TEST(CommencerPartie, keepsTheHoleThePlayerChose) {
-    Partie p;
-    RetirerBille(p.Plateau, {5, 2});
-    p.CommencerPartie();
-    EXPECT_EQ(p.Plateau(5, 5), CaseBille);
-    EXPECT_EQ(p.Historique[0](5, 2), CaseVide);
-    EXPECT_EQ(p.Historique[0](5, 5), CaseBille);
-}
-
-TEST(CommencerPartie, duringAGamePreparesAFreshBoard) {
-    Partie p = PartieCommencee();
-    ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait);
-    const Annonce a = p.CommencerPartie();
-    EXPECT_EQ(a.legendeDepart, "GO !");
-    EXPECT_EQ(a.message, "Choisissez une bille à retirer");
-    EXPECT_FALSE(p.PartieEnCours);
-    EXPECT_EQ(CompterBilles(p.Plateau), 33);
-    EXPECT_EQ(p.CoupCourant, 0);
-    EXPECT_EQ(p.CoupMax, 0);
-    EXPECT_FALSE(p.ParcourirHistorique(-1).has_value());
-    EXPECT_FALSE(p.ParcourirHistorique(1).has_value());
-}
-
-TEST(JouerCoup, aLegalJumpMovesTheMarbleAndRecordsThePosition) {
-    Partie p = PartieCommencee();
-    const ResultatCoup r = p.JouerCoup({5, 3}, {5, 5});
-    ASSERT_TRUE(r.fait);
-    EXPECT_EQ(r.sautee, (Cellule{5, 4}));
-    EXPECT_EQ(r.message, "Il reste 31 billes.");
-    EXPECT_EQ(p.Plateau(5, 3), CaseVide);
-    EXPECT_EQ(p.Plateau(5, 4), CaseVide);
-    EXPECT_EQ(p.Plateau(5, 5), CaseBille);
-    EXPECT_EQ(p.CoupCourant, 1);
-    EXPECT_EQ(p.CoupMax, 1);
-    EXPECT_EQ(p.Historique[1], p.Plateau);
-}
-
-struct CoupRefuse {
-    const char* nom;
-    Cellule source;
-    Cellule cible;
-};
-
-class CoupsRefuses : public testing::TestWithParam<CoupRefuse> {};
-
-TEST_P(CoupsRefuses, changeNothing) {
-    // Position: centre opening, then (5,3) -> (5,5): holes at (5,3) and (5,4).
-    Partie p = PartieCommencee();
-    ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait);
-    const Partie avant = p;
-    const ResultatCoup r = p.JouerCoup(GetParam().source, GetParam().cible);
-    EXPECT_FALSE(r.fait);
-    EXPECT_EQ(r.message, "");
-    EXPECT_EQ(p.Plateau, avant.Plateau);
-    EXPECT_EQ(p.CoupCourant, avant.CoupCourant);
-    EXPECT_EQ(p.CoupMax, avant.CoupMax);
-    EXPECT_EQ(p.Historique, avant.Historique);
-}
-
-INSTANTIATE_TEST_SUITE_P(Regle, CoupsRefuses,
-                         testing::Values(CoupRefuse{"ontoAMarble", {5, 7}, {5, 5}},
-                                         CoupRefuse{"sameCell", {5, 3}, {5, 3}},
-                                         CoupRefuse{"threeColumnsAway", {2, 3 + 1}, {5, 4}},
-                                         CoupRefuse{"diagonal", {3, 5}, {5, 3}},
-                                         CoupRefuse{"overAnEmptyHole", {5, 2}, {5, 4}},
-                                         CoupRefuse{"oneCellAway", {4, 3}, {5, 3}}),
-                         [](const testing::TestParamInfo<CoupRefuse>& info) {
-                             return info.param.nom;
-                         });
-
-TEST(JouerCoup, lastMarbleGivesTheSuccessTextAndTwoStuckMarblesTheCount) {
-    Partie p;
-    p.Plateau = Depuis(".../.../...oo../......./......./.../...");
-    p.PartieEnCours = true;
-    const ResultatCoup r = p.JouerCoup({5, 4}, {3, 4});
-    ASSERT_FALSE(r.fait); // (4,4) is empty: nothing to jump
-    const ResultatCoup gagne = p.JouerCoup({6, 4}, {4, 4});
-    ASSERT_TRUE(gagne.fait);
-    EXPECT_EQ(gagne.message, "C'est terminé, Bravo !!!");
-
-    Partie q;
-    q.Plateau = Depuis("o../.../.oo..../......./......./.../...");
-    q.PartieEnCours = true;
-    EXPECT_EQ(q.JouerCoup({3, 4}, {5, 4}).message, "Il reste 2 billes.");
-}
-
-TEST(JouerCoup, aMoveAfterUndoCutsOffRedo) {
-    Partie p = PartieCommencee();
-    ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait);
-    ASSERT_TRUE(p.JouerCoup({3, 4}, {5, 4}).fait);
-    ASSERT_TRUE(p.JouerCoup({5, 5}, {5, 3}).fait);
-    ASSERT_TRUE(p.ParcourirHistorique(-1));
-    ASSERT_TRUE(p.ParcourirHistorique(-1));
-    EXPECT_EQ(p.CoupCourant, 1);
-    EXPECT_EQ(p.CoupMax, 3);
-    ASSERT_TRUE(p.JouerCoup({5, 6}, {5, 4}).fait);
-    EXPECT_EQ(p.CoupCourant, 2);
-    EXPECT_EQ(p.CoupMax, 2);
-    EXPECT_FALSE(p.ParcourirHistorique(1).has_value());
-}
-
-TEST(JouerCoup, theRecordGrowsPastFiftyMoves) {
-    // Marbles put back by hand make a line of play longer than the 51 snapshots.
-    Partie p = PartieCommencee();
+    std::string pas = "*";
+    std::string arriere;
+    std::string avant;
     for (int i = 0; i < 60; ++i) {
-        AjouterBille(p.Plateau, {5, 3});
-        AjouterBille(p.Plateau, {5, 4});
-        RetirerBille(p.Plateau, {5, 5});
-        ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait) << i;
+        pas += " o53 o54 55 53>55";
+        arriere += " -";
+        avant += " +";
     }
-    EXPECT_EQ(p.CoupCourant, 60);
-    EXPECT_GE(p.Historique.size(), 61U);
-    for (int i = 0; i < 60; ++i) {
-        ASSERT_TRUE(p.ParcourirHistorique(-1).has_value());
-    }
-    EXPECT_EQ(TexteDepuisGrille(p.Plateau), kOuvertureCentre);
-    for (int i = 0; i < 60; ++i) {
-        ASSERT_TRUE(p.ParcourirHistorique(1).has_value());
-    }
-    EXPECT_EQ(p.Plateau, p.Historique[60]);
-}
-
-TEST(ParcourirHistorique, stepsBackAndForthThroughTheRecord) {
-    Partie p = PartieCommencee();
-    EXPECT_FALSE(p.ParcourirHistorique(-1).has_value());
-    EXPECT_FALSE(p.ParcourirHistorique(1).has_value());
-    ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait);
-    const Grille apres1 = p.Plateau;
-    ASSERT_TRUE(p.JouerCoup({3, 4}, {5, 4}).fait);
-    ASSERT_TRUE(p.JouerCoup({5, 5}, {5, 3}).fait);
-    const Grille apres3 = p.Plateau;
-
-    EXPECT_EQ(p.ParcourirHistorique(-1), "Il reste 30 billes.");
-    EXPECT_EQ(p.ParcourirHistorique(-1), "Il reste 31 billes.");
-    EXPECT_EQ(p.Plateau, apres1);
-    EXPECT_EQ(p.ParcourirHistorique(1), "Il reste 30 billes.");
-    EXPECT_EQ(p.ParcourirHistorique(1), "Il reste 29 billes.");
-    EXPECT_EQ(p.Plateau, apres3);
-    EXPECT_FALSE(p.ParcourirHistorique(1).has_value());
-    EXPECT_EQ(p.CoupMax, 3);
-}
-
-TEST(ParcourirHistorique, onlyMinusOneAndPlusOneAreSteps) {
-    Partie p = PartieCommencee();
-    ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait);
-    ASSERT_TRUE(p.ParcourirHistorique(-1));
-    const Grille avant = p.Plateau;
-    for (const float sens : {0.0F, 2.0F, -2.0F, 0.5F, -0.5F}) {
-        EXPECT_FALSE(p.ParcourirHistorique(sens).has_value()) << sens;
-        EXPECT_EQ(p.CoupCourant, 0);
-        EXPECT_EQ(p.Plateau, avant);
-    }
-}
-
-TEST(ParcourirHistorique, oneMarbleReadsTerminatedAndNoMarbleReadsZero) {
-    Partie p;
-    p.PartieEnCours = true;
-    p.Plateau = Depuis(".../.../...oo../......./......./.../...");
-    p.RepartirDeLaPosition();
-    ASSERT_TRUE(p.JouerCoup({6, 4}, {4, 4}).fait);
-    ASSERT_TRUE(p.ParcourirHistorique(-1));
-    EXPECT_EQ(p.ParcourirHistorique(1), "C'est terminé.");
-
-    Partie vide;
-    vide.Plateau = Depuis(".../.../......./......./......./.../...");
-    EXPECT_EQ(vide.RepartirDeLaPosition(), "Il reste 0 billes.");
-}
-
-TEST(RepartirDeLaPosition, makesTheShownPositionTheOnlyRecordedOne) {
-    Partie p = PartieCommencee();
-    ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait);
-    ASSERT_TRUE(p.JouerCoup({3, 4}, {5, 4}).fait);
-    p.Plateau = Depuis("ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo");
-    EXPECT_EQ(p.RepartirDeLaPosition(), "Il reste 32 billes.");
-    EXPECT_EQ(p.CoupCourant, 0);
-    EXPECT_EQ(p.CoupMax, 0);
-    EXPECT_EQ(p.Historique[0], p.Plateau);
-    EXPECT_FALSE(p.ParcourirHistorique(-1).has_value());
-    EXPECT_FALSE(p.ParcourirHistorique(1).has_value());
-    ASSERT_TRUE(p.JouerCoup({5, 5}, {5, 3}).fait);
-    ASSERT_TRUE(p.ParcourirHistorique(-1));
-    EXPECT_EQ(TexteDepuisGrille(p.Plateau), "ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo");
-}
-
-TEST(PasDirection, followsTheDirectionTable) {
-    EXPECT_EQ(PasDirection(0), (Cellule{0, -1}));
-    EXPECT_EQ(PasDirection(1), (Cellule{0, 1}));
-    EXPECT_EQ(PasDirection(2), (Cellule{-1, 0}));
-    EXPECT_EQ(PasDirection(3), (Cellule{1, 0}));
-    EXPECT_FALSE(PasDirection(4).has_value());
-    EXPECT_FALSE(PasDirection(-1).has_value());
+    EXPECT_EQ(Jouer(p, pas + arriere),
+              "Il reste 32 billes. ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/60");
+    EXPECT_EQ(Jouer(p, avant), "Il reste 31 billes. ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 60/60");
 }
 
 } // namespace
