@@ -1,0 +1,136 @@
+// The window as the player uses it, by the mouse and the keys: what the board, the panels over it,
+// the message line and the start button show after the player's gestures; the saved games the
+// panel lists, opens and deletes; the button labels under the mouse; moving the window by its
+// body.
+
+#include "OutilsFenetre.h"
+
+#include <QDir>
+
+using namespace outils;
+
+class TestGestes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gestes_data() {
+        const QString damier = QStringLiteral("non/ono/nononon/ono.ono/nononon/ono/non");
+        const QString fichier = QStringLiteral(".../.o./......./...o.../......./.../..."); // 4, 16
+        Colonnes();
+        Ligne("startUp", "", Plein, "Choisissez une bille à retirer");
+        Ligne("firstHoleThenAJumpIntoIt", "42 44>42", "ooo/.oo/oo.oooo/ooooooo/ooooooo/ooo/ooo",
+              "Il reste 31 billes.");
+        Ligne("goOpensTheCentre", "B3", OuvertureCentre, "");
+        Ligne("goDuringAGameResets", "B3 53>55 B3", Plein, "Choisissez une bille à retirer");
+        Ligne("dropOnAnEmptyHoleJumps", "B3 53>55", Apres1, "Il reste 31 billes.");
+        Ligne("refusedDropChangesNothing", "B3 44>55", OuvertureCentre, "");
+        Ligne("dropOffTheMarblesChangesNothing", "B3 53>B3", OuvertureCentre, "");
+        Ligne("pressOnAHoleDragsNothing", "B3 55>53", OuvertureCentre, "");
+        Ligne("undo", "B3 53>55 B5", OuvertureCentre, "Il reste 32 billes.");
+        Ligne("redo", "B3 53>55 B5 B6", Apres1, "Il reste 31 billes.");
+        Ligne("undoKey", "B3 53>55 Ctrl+Z", OuvertureCentre, "Il reste 32 billes.");
+        Ligne("redoKey", "B3 53>55 B5 Ctrl+Y", Apres1, "Il reste 31 billes.");
+        Ligne("redoShiftKey", "B3 53>55 B5 Ctrl+Shift+Z", Apres1, "Il reste 31 billes.");
+        Ligne("rightClickAddsAMarble", "B3 53>55 d53", "ooo/ooo/ooo.ooo/ooooooo/ooooooo/ooo/ooo",
+              "Il reste 31 billes.");
+        Ligne("checkerboard", "B3 B1", damier, "");
+        Ligne("checkerboardOff", "B3 B1 B1", OuvertureCentre, "");
+        Ligne("aJumpTakesItsHolesColour", "B3 B1 53>55", "non/o.o/non.non/ononono/nononon/ono/non",
+              "Il reste 31 billes.");
+        Ligne("help", "B2", "FraAIDE", "");
+        Ligne("helpClosedByItsLabel", "B2 B2", Plein, "Choisissez une bille à retirer");
+        Ligne("helpClosedByFermer", "B2 Command1", Plein, "Choisissez une bille à retirer");
+        Ligne("helpThenSave", "B2 I0", "Text1", "");
+        Ligne("helpIgnoredUnderTheFilePanel", "I1 B2", "File1", "");
+        Ligne("saveThenOpen", "I0 I1", "File1", "");
+        Ligne("cancelPutsTheGameBack", "B3 53>55 I1 Command6", Apres1, "Il reste 31 billes.");
+        Ligne("savedThenOpened", "B3 53>55 I0 =partie Command2 B3 I1 @partie.Mbo Command2", Apres1,
+              "Il reste 31 billes.");
+        Ligne("openedByADoubleClickFreshRecord", "+a.Mbo B3 53>55 I1 @@a.Mbo B5", fichier,
+              "Il reste 2 billes.");
+        Ligne("openedGameIsUnderWay", "+a.Mbo I1 @a.Mbo Command2 55", fichier,
+              "Il reste 2 billes.");
+        Ligne("vanishedGameIsToldBoardKept", "+a.Mbo B3 53>55 I1 @a.Mbo -a.Mbo Command2", Apres1,
+              "Cette partie n'existe plus.");
+        Ligne("refusedNameIsToldAndKept", "B3 53>55 I0 =a/b Command2 I1 Command6", Apres1,
+              "Caractère interdit dans le nom.");
+        Ligne("emptyNameSavesNothing", "B3 53>55 I0 = Command2 I1 Command6", Apres1,
+              "Il reste 31 billes.");
+        Ligne("buildModeRemovesAndAdds", "B3 53>55 I1 Command3 44 d53",
+              "ooo/ooo/oo..ooo/ooooooo/ooooooo/ooo/ooo Frame1", "Il reste 31 billes.");
+        Ligne("buildModeOkStartsThere", "I1 Command3 55 53 d55 Command5 B5 44",
+              "ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo", "Il reste 32 billes.");
+    }
+    void gestes() { VerifierLigne(); }
+
+    // Each case: the gestures, then "=" and the start button's caption.
+    void legendeDeDepart() {
+        for (const QString cas : {"=GO", "B3=Nouvelle partie", "25=Nouvelle partie", "B3 B3=GO !",
+                                  "I1=Nouvelle partie", "I0=GO"}) {
+            const Fenetre w(cas.section('=', 0, 0));
+            QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("B3"))->text(), cas.section('=', 1));
+        }
+    }
+
+    // One label at a time is bold, the last one the mouse went over, until it reaches the body.
+    // Each case: where the mouse goes, then "=" and the bold label.
+    void grasSousLaSouris() {
+        const Fenetre w;
+        for (const QString cas : {"B3=3", "B5=5", "B6=6", "53=6", "-=", "B0=0"}) {
+            QTest::mouseMove(w.f.windowHandle(), Point(w.f, cas.section('=', 0, 0)));
+            QString gras;
+            for (const QChar i : QStringLiteral("0123456")) {
+                gras +=
+                    Controle(w.f, QStringLiteral("BOUTON") + i)->font().bold() ? QString(i) : "";
+            }
+            QCOMPARE(gras, cas.section('=', 1));
+        }
+    }
+
+    // Offscreen there is no system move: the window follows the pointer until the release, and
+    // then the slider window is placed beside it again. Alone, that one keeps no program running.
+    void leCorpsDeplaceLaFenetre() {
+        const Fenetre w(QStringLiteral("B3 B0"));
+        const QPoint avant = w.f.pos();
+        QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, {40, 200});
+        QTest::mouseMove(w.f.windowHandle(), {100, 240});
+        QTest::mouseRelease(w.f.windowHandle(), Qt::LeftButton, {}, {40, 200});
+        QTest::mouseMove(w.f.windowHandle(), {10, 10});
+        QCOMPARE(w.f.pos(), avant + QPoint(60, 40));
+        QCOMPARE(Curseur()->window()->pos(), w.f.pos() + QPoint(410, 139));
+        QVERIFY(!Curseur()->window()->testAttribute(Qt::WA_QuitOnClose));
+    }
+
+    // Saved games whatever the case of their extension; the list follows the folder, which the
+    // waste bin changes only when a game is chosen.
+    void laListeSuitLeDossier() {
+        Fenetre w(QStringLiteral("+b.mbo +A.MBO +c.Mbo +notes.txt +d.Mbo.bak +.e.Mbo I1 Command4"));
+        QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("f.Mbo")));
+        const auto* liste = Controle<QListView>(w.f, QStringLiteral("File1"));
+        const auto noms = [liste] {
+            QStringList noms;
+            for (int i = 0; i < liste->model()->rowCount(liste->rootIndex()); ++i) {
+                noms << liste->model()->index(i, 0, liste->rootIndex()).data().toString();
+            }
+            noms.sort();
+            return noms;
+        };
+        QTRY_COMPARE(noms(), (QStringList{"A.MBO", "b.mbo", "c.Mbo"}));
+        Jouer(w.f, QStringLiteral("+g.Mbo @b.mbo Command4"));
+        QTRY_COMPARE(noms(), (QStringList{"A.MBO", "c.Mbo", "g.Mbo"}));
+        QCOMPARE(Vue(w.f), QStringLiteral("File1"));
+    }
+
+    void leNomProposeEstLaDateToutSelectionnee() {
+        Fenetre w;
+        w.f.Aujourdhui = [] { return QDate(2027, 1, 1); };
+        Jouer(w.f, QStringLiteral("I0"));
+        const auto* texte = Controle<QLineEdit>(w.f, QStringLiteral("Text1"));
+        QCOMPARE(texte->selectedText(), QStringLiteral("1-1-2027"));
+        QCOMPARE(texte->text(), texte->selectedText());
+        QCOMPARE(QApplication::focusWidget(), texte);
+    }
+};
+
+QTEST_MAIN(TestGestes)
+#include "test_gestes.moc"
