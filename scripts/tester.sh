@@ -21,6 +21,17 @@ for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$numero")"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
+# Size of the tests against the code, counted as ../shared/tools/count_lines.py counts them:
+# non-blank lines of C++ and shell that are not comments.
+echo "== Taille : $(git ls-files -- model solver ui bench fuzz scripts tests | grep -E '\.(cpp|h|sh)$' |
+    xargs awk 'FNR == 1 { bloc = 0; sh = FILENAME ~ /\.sh$/ }
+        { s = $0; gsub(/^[ \t\r]+|[ \t\r]+$/, "", s) }
+        bloc { if (index(s, "*/")) bloc = 0; next }
+        s == "" || s ~ /^\/\// || (sh && s ~ /^#/) { next }
+        s ~ /^\/\*/ { bloc = !index(s, "*/"); next }
+        { n[FILENAME ~ /^tests\//]++ }
+        END { printf "code %d tests %d ratio %.2f", n[0], n[1], n[1] / n[0] }')"
+
 echo "== Construction"
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$cpus"
