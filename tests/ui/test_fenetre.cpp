@@ -67,6 +67,8 @@ private slots:
             const bool lien = nom != "Label5" && nom != "Label7";
             QCOMPARE(etiquette->font().bold() && etiquette->font().underline(), lien);
         }
+        // The captions stand in the middle of their pills.
+        QVERIFY(outils::Controle<QLabel>(w.f, "B3")->alignment().testFlag(Qt::AlignHCenter));
     }
 
     // The refusal is a modal critical box; either of its buttons ends the program.
