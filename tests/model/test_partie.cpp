@@ -27,7 +27,7 @@ TEST(CommencerPartie, fromTheFullBoardOpensTheCentre) {
     EXPECT_EQ(a.message, "");
     EXPECT_TRUE(p.PartieEnCours);
     EXPECT_EQ(TexteDepuisGrille(p.Plateau), kOuvertureCentre);
-    EXPECT_EQ(p.Historique[0](5, 5), CaseVide);
+    EXPECT_EQ(p.Historique()[0](5, 5), CaseVide);
     EXPECT_EQ(CompterBilles(p.Plateau), 32);
 }
 
@@ -36,8 +36,8 @@ TEST(CommencerPartie, keepsTheHoleThePlayerChose) {
     RetirerBille(p.Plateau, {5, 2});
     p.CommencerPartie();
     EXPECT_EQ(p.Plateau(5, 5), CaseBille);
-    EXPECT_EQ(p.Historique[0](5, 2), CaseVide);
-    EXPECT_EQ(p.Historique[0](5, 5), CaseBille);
+    EXPECT_EQ(p.Historique()[0](5, 2), CaseVide);
+    EXPECT_EQ(p.Historique()[0](5, 5), CaseBille);
 }
 
 TEST(CommencerPartie, duringAGamePreparesAFreshBoard) {
@@ -48,8 +48,8 @@ TEST(CommencerPartie, duringAGamePreparesAFreshBoard) {
     EXPECT_EQ(a.message, "Choisissez une bille à retirer");
     EXPECT_FALSE(p.PartieEnCours);
     EXPECT_EQ(CompterBilles(p.Plateau), 33);
-    EXPECT_EQ(p.CoupCourant, 0);
-    EXPECT_EQ(p.CoupMax, 0);
+    EXPECT_EQ(p.CoupCourant(), 0);
+    EXPECT_EQ(p.CoupMax(), 0);
     EXPECT_FALSE(p.ParcourirHistorique(-1).has_value());
     EXPECT_FALSE(p.ParcourirHistorique(1).has_value());
 }
@@ -63,9 +63,9 @@ TEST(JouerCoup, aLegalJumpMovesTheMarbleAndRecordsThePosition) {
     EXPECT_EQ(p.Plateau(5, 3), CaseVide);
     EXPECT_EQ(p.Plateau(5, 4), CaseVide);
     EXPECT_EQ(p.Plateau(5, 5), CaseBille);
-    EXPECT_EQ(p.CoupCourant, 1);
-    EXPECT_EQ(p.CoupMax, 1);
-    EXPECT_EQ(p.Historique[1], p.Plateau);
+    EXPECT_EQ(p.CoupCourant(), 1);
+    EXPECT_EQ(p.CoupMax(), 1);
+    EXPECT_EQ(p.Historique()[1], p.Plateau);
 }
 
 struct CoupRefuse {
@@ -85,9 +85,9 @@ TEST_P(CoupsRefuses, changeNothing) {
     EXPECT_FALSE(r.fait);
     EXPECT_EQ(r.message, "");
     EXPECT_EQ(p.Plateau, avant.Plateau);
-    EXPECT_EQ(p.CoupCourant, avant.CoupCourant);
-    EXPECT_EQ(p.CoupMax, avant.CoupMax);
-    EXPECT_EQ(p.Historique, avant.Historique);
+    EXPECT_EQ(p.CoupCourant(), avant.CoupCourant());
+    EXPECT_EQ(p.CoupMax(), avant.CoupMax());
+    EXPECT_EQ(p.Historique(), avant.Historique());
 }
 
 INSTANTIATE_TEST_SUITE_P(Regle, CoupsRefuses,
@@ -117,6 +117,11 @@ TEST(JouerCoup, lastMarbleGivesTheSuccessTextAndTwoStuckMarblesTheCount) {
     EXPECT_EQ(q.JouerCoup({3, 4}, {5, 4}).message, "Il reste 2 billes.");
 }
 
+TEST(JouerCoupDeathTest, bothCellsMustBeHoles) {
+    Partie p = PartieCommencee();
+    EXPECT_DEBUG_DEATH(p.JouerCoup({2, 2}, {4, 2}), "EstTrou");
+}
+
 TEST(JouerCoup, aMoveAfterUndoCutsOffRedo) {
     Partie p = PartieCommencee();
     ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait);
@@ -124,11 +129,11 @@ TEST(JouerCoup, aMoveAfterUndoCutsOffRedo) {
     ASSERT_TRUE(p.JouerCoup({5, 5}, {5, 3}).fait);
     ASSERT_TRUE(p.ParcourirHistorique(-1));
     ASSERT_TRUE(p.ParcourirHistorique(-1));
-    EXPECT_EQ(p.CoupCourant, 1);
-    EXPECT_EQ(p.CoupMax, 3);
+    EXPECT_EQ(p.CoupCourant(), 1);
+    EXPECT_EQ(p.CoupMax(), 3);
     ASSERT_TRUE(p.JouerCoup({5, 6}, {5, 4}).fait);
-    EXPECT_EQ(p.CoupCourant, 2);
-    EXPECT_EQ(p.CoupMax, 2);
+    EXPECT_EQ(p.CoupCourant(), 2);
+    EXPECT_EQ(p.CoupMax(), 2);
     EXPECT_FALSE(p.ParcourirHistorique(1).has_value());
 }
 
@@ -141,8 +146,8 @@ TEST(JouerCoup, theRecordGrowsPastFiftyMoves) {
         RetirerBille(p.Plateau, {5, 5});
         ASSERT_TRUE(p.JouerCoup({5, 3}, {5, 5}).fait) << i;
     }
-    EXPECT_EQ(p.CoupCourant, 60);
-    EXPECT_GE(p.Historique.size(), 61U);
+    EXPECT_EQ(p.CoupCourant(), 60);
+    EXPECT_GE(p.Historique().size(), 61U);
     for (int i = 0; i < 60; ++i) {
         ASSERT_TRUE(p.ParcourirHistorique(-1).has_value());
     }
@@ -150,7 +155,7 @@ TEST(JouerCoup, theRecordGrowsPastFiftyMoves) {
     for (int i = 0; i < 60; ++i) {
         ASSERT_TRUE(p.ParcourirHistorique(1).has_value());
     }
-    EXPECT_EQ(p.Plateau, p.Historique[60]);
+    EXPECT_EQ(p.Plateau, p.Historique()[60]);
 }
 
 TEST(ParcourirHistorique, stepsBackAndForthThroughTheRecord) {
@@ -170,7 +175,7 @@ TEST(ParcourirHistorique, stepsBackAndForthThroughTheRecord) {
     EXPECT_EQ(p.ParcourirHistorique(1), "Il reste 29 billes.");
     EXPECT_EQ(p.Plateau, apres3);
     EXPECT_FALSE(p.ParcourirHistorique(1).has_value());
-    EXPECT_EQ(p.CoupMax, 3);
+    EXPECT_EQ(p.CoupMax(), 3);
 }
 
 TEST(ParcourirHistorique, onlyMinusOneAndPlusOneAreSteps) {
@@ -180,7 +185,7 @@ TEST(ParcourirHistorique, onlyMinusOneAndPlusOneAreSteps) {
     const Grille avant = p.Plateau;
     for (const float sens : {0.0F, 2.0F, -2.0F, 0.5F, -0.5F}) {
         EXPECT_FALSE(p.ParcourirHistorique(sens).has_value()) << sens;
-        EXPECT_EQ(p.CoupCourant, 0);
+        EXPECT_EQ(p.CoupCourant(), 0);
         EXPECT_EQ(p.Plateau, avant);
     }
 }
@@ -205,9 +210,9 @@ TEST(RepartirDeLaPosition, makesTheShownPositionTheOnlyRecordedOne) {
     ASSERT_TRUE(p.JouerCoup({3, 4}, {5, 4}).fait);
     p.Plateau = Depuis("ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo");
     EXPECT_EQ(p.RepartirDeLaPosition(), "Il reste 32 billes.");
-    EXPECT_EQ(p.CoupCourant, 0);
-    EXPECT_EQ(p.CoupMax, 0);
-    EXPECT_EQ(p.Historique[0], p.Plateau);
+    EXPECT_EQ(p.CoupCourant(), 0);
+    EXPECT_EQ(p.CoupMax(), 0);
+    EXPECT_EQ(p.Historique()[0], p.Plateau);
     EXPECT_FALSE(p.ParcourirHistorique(-1).has_value());
     EXPECT_FALSE(p.ParcourirHistorique(1).has_value());
     ASSERT_TRUE(p.JouerCoup({5, 5}, {5, 3}).fait);

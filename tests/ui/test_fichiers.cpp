@@ -372,8 +372,8 @@ private slots:
         QCOMPARE(Ecran(f()), QStringLiteral("ooo/o.o/o..oooo/ooooooo/ooooooo/ooo/ooo"));
         QCOMPARE(Message(f()), message);
         QCOMPARE(Tag(), message);
-        QCOMPARE(f().Jeu().CoupMax, 2);
-        QCOMPARE(f().Jeu().CoupCourant, 2);
+        QCOMPARE(f().Jeu().CoupMax(), 2);
+        QCOMPARE(f().Jeu().CoupCourant(), 2);
     }
 
     // Every field rule is the reader's; here the whole board and the message follow the file.
@@ -410,9 +410,9 @@ private slots:
         Jouer({7, 4}, {5, 4});
         Jouer({7, 6}, {7, 4});
         Ouvrir(QStringLiteral("partie.Mbo"));
-        QCOMPARE(f().Jeu().CoupCourant, 0);
-        QCOMPARE(f().Jeu().CoupMax, 0);
-        QCOMPARE(outils::Texte(f().Jeu().Historique[0]), Trous({4, 9}));
+        QCOMPARE(f().Jeu().CoupCourant(), 0);
+        QCOMPARE(f().Jeu().CoupMax(), 0);
+        QCOMPARE(outils::Texte(f().Jeu().Historique()[0]), Trous({4, 9}));
         for (const int bouton : {5, 6}) {
             outils::Cliquer(f(), outils::Bouton(f(), bouton));
             QCOMPARE(Ecran(f()), Trous({4, 9}));
@@ -430,8 +430,8 @@ private slots:
         Jouer({7, 4}, {5, 4});
         Jouer({7, 6}, {7, 4});
         Enregistrer(QStringLiteral("partie"));
-        QCOMPARE(f().Jeu().CoupCourant, 3);
-        QCOMPARE(f().Jeu().CoupMax, 3);
+        QCOMPARE(f().Jeu().CoupCourant(), 3);
+        QCOMPARE(f().Jeu().CoupMax(), 3);
         QCOMPARE(Message(f()), QStringLiteral("Il reste 29 billes."));
         outils::Cliquer(f(), outils::Bouton(f(), 5));
         QCOMPARE(Ecran(f()), QString::fromLatin1(Apres2));
@@ -612,9 +612,9 @@ private slots:
         QVERIFY(!Visible("Frame1"));
         QVERIFY(f().Jeu().PartieEnCours);
         QCOMPARE(outils::Texte(f().Jeu().Plateau), position);
-        QCOMPARE(outils::Texte(f().Jeu().Historique[0]), position);
-        QCOMPARE(f().Jeu().CoupCourant, 0);
-        QCOMPARE(f().Jeu().CoupMax, 0);
+        QCOMPARE(outils::Texte(f().Jeu().Historique()[0]), position);
+        QCOMPARE(f().Jeu().CoupCourant(), 0);
+        QCOMPARE(f().Jeu().CoupMax(), 0);
         QCOMPARE(Message(f()), message);
         QCOMPARE(Tag(), message);
         outils::Cliquer(f(), outils::Bouton(f(), 5));
@@ -680,7 +680,7 @@ private slots:
         }
         QCOMPARE(Ecran(f()), QString::fromLatin1(Apres1));
         QCOMPARE(outils::Texte(f().Jeu().Plateau), QString::fromLatin1(Apres1));
-        QCOMPARE(f().Jeu().CoupMax, 1);
+        QCOMPARE(f().Jeu().CoupMax(), 1);
         QCOMPARE(Etat(racine_), etat);
         QCOMPARE(Panneau(), panneau);
         QCOMPARE(Visible("Frame1"), frame1);

@@ -39,7 +39,7 @@ private slots:
         outils::Glisser(f(), Cellule{7, 4}, Cellule{5, 4});
         outils::Glisser(f(), Cellule{7, 6}, Cellule{7, 4});
         QCOMPARE(Ecran(f()), QString::fromLatin1(Apres3));
-        QCOMPARE(f().Jeu().CoupMax, 3);
+        QCOMPARE(f().Jeu().CoupMax(), 3);
     }
     void cleanup() { ecran_.reset(); }
 
@@ -88,8 +88,8 @@ void TestHistorique::reculerPuisAvancer() {
     }
     QCOMPARE(Ecran(f()), plateau);
     QCOMPARE(outils::Texte(f().Jeu().Plateau), plateau);
-    QCOMPARE(f().Jeu().CoupCourant, coup);
-    QCOMPARE(f().Jeu().CoupMax, 3);
+    QCOMPARE(f().Jeu().CoupCourant(), coup);
+    QCOMPARE(f().Jeu().CoupMax(), 3);
     QCOMPARE(Message(f()), message);
 }
 
@@ -117,12 +117,12 @@ void TestHistorique::nouveauCoupCoupeLaSuite() {
     outils::Cliquer(f(), Bouton(f(), 5));
     outils::Cliquer(f(), Bouton(f(), 5));
     outils::Glisser(f(), Cellule{3, 4}, Cellule{5, 4}); // not the old second move
-    QCOMPARE(f().Jeu().CoupCourant, 2);
-    QCOMPARE(f().Jeu().CoupMax, 2);
+    QCOMPARE(f().Jeu().CoupCourant(), 2);
+    QCOMPARE(f().Jeu().CoupMax(), 2);
     const QString apres = Ecran(f());
     outils::Cliquer(f(), Bouton(f(), 6));
     QCOMPARE(Ecran(f()), apres);
-    QCOMPARE(f().Jeu().CoupCourant, 2);
+    QCOMPARE(f().Jeu().CoupCourant(), 2);
 }
 
 void TestHistorique::rienAuDebutDePartie() {
@@ -131,7 +131,7 @@ void TestHistorique::rienAuDebutDePartie() {
         outils::Cliquer(f(), Bouton(f(), i));
         QCOMPARE(Ecran(f()), QStringLiteral("ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo"));
         QCOMPARE(Message(f()), QStringLiteral("Choisissez une bille à retirer"));
-        QCOMPARE(f().Jeu().CoupCourant, 0);
+        QCOMPARE(f().Jeu().CoupCourant(), 0);
     }
 }
 
@@ -187,9 +187,9 @@ void TestHistorique::afficherPlateauRepeintEtSauve() {
     f().AfficherPlateau();
 
     QCOMPARE(Ecran(f()), position);
-    QCOMPARE(outils::Texte(f().Jeu().Historique[0]), position);
-    QCOMPARE(f().Jeu().CoupCourant, 3);
-    QCOMPARE(f().Jeu().CoupMax, 3);
+    QCOMPARE(outils::Texte(f().Jeu().Historique()[0]), position);
+    QCOMPARE(f().Jeu().CoupCourant(), 3);
+    QCOMPARE(f().Jeu().CoupMax(), 3);
     QCOMPARE(Message(f()), message);
     QCOMPARE(Etiquette(f()), message);
     if (damier) {

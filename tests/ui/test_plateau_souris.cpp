@@ -68,8 +68,8 @@ void TestPlateauSouris::premierePressionRetireLaBille() {
     QCOMPARE(Ecran(f()), QStringLiteral("ooo/ooo/ooooooo/.oooooo/ooooooo/ooo/ooo"));
     QCOMPARE(outils::Texte(f().Jeu().Plateau), Ecran(f()));
     QVERIFY(f().Jeu().PartieEnCours);
-    QCOMPARE(f().Jeu().CoupCourant, 0);
-    QCOMPARE(outils::Texte(f().Jeu().Historique[0]), Ecran(f()));
+    QCOMPARE(f().Jeu().CoupCourant(), 0);
+    QCOMPARE(outils::Texte(f().Jeu().Historique()[0]), Ecran(f()));
     QCOMPARE(Bouton(f(), 3)->text(), QStringLiteral("Nouvelle partie"));
     QCOMPARE(Message(f()), QString());
 
@@ -77,7 +77,7 @@ void TestPlateauSouris::premierePressionRetireLaBille() {
     outils::Bouger(f(), outils::Centre(f(), Bille(f(), Cellule{4, 5})));
     outils::Lacher(f(), outils::Centre(f(), Bille(f(), Cellule{4, 5})));
     QCOMPARE(Ecran(f()), QStringLiteral("ooo/ooo/ooooooo/.oooooo/ooooooo/ooo/ooo"));
-    QCOMPARE(f().Jeu().CoupCourant, 0);
+    QCOMPARE(f().Jeu().CoupCourant(), 0);
 }
 
 void TestPlateauSouris::boutonGoOuvreLeCentre() {
@@ -91,13 +91,13 @@ void TestPlateauSouris::boutonGoOuvreLeCentre() {
 void TestPlateauSouris::goPendantUnePartieRemetLePlateau() {
     outils::Cliquer(f(), Bouton(f(), 3));
     outils::Glisser(f(), Cellule{5, 3}, Cellule{5, 5});
-    QCOMPARE(f().Jeu().CoupMax, 1);
+    QCOMPARE(f().Jeu().CoupMax(), 1);
 
     outils::Cliquer(f(), Bouton(f(), 3));
     QCOMPARE(Ecran(f()), QString::fromLatin1(PlateauPlein));
     QVERIFY(!f().Jeu().PartieEnCours);
-    QCOMPARE(f().Jeu().CoupCourant, 0);
-    QCOMPARE(f().Jeu().CoupMax, 0);
+    QCOMPARE(f().Jeu().CoupCourant(), 0);
+    QCOMPARE(f().Jeu().CoupMax(), 0);
     QCOMPARE(Bouton(f(), 3)->text(), QStringLiteral("GO !"));
     QCOMPARE(Message(f()), QStringLiteral("Choisissez une bille à retirer"));
     for (int k = 0; k < marbello::NbTrous; ++k) {
@@ -151,16 +151,16 @@ void TestPlateauSouris::depotFaitLeSaut() {
     if (apres.isEmpty()) {
         QCOMPARE(Ecran(f()), avant);
         QCOMPARE(outils::Texte(f().Jeu().Plateau), avant);
-        QCOMPARE(f().Jeu().CoupCourant, 0);
-        QCOMPARE(f().Jeu().CoupMax, 0);
+        QCOMPARE(f().Jeu().CoupCourant(), 0);
+        QCOMPARE(f().Jeu().CoupMax(), 0);
         QCOMPARE(Message(f()), messageAvant);
         QVERIFY(Bille(f(), depuis)->AUneImage());
     } else {
         QCOMPARE(Ecran(f()), apres);
         QCOMPARE(outils::Texte(f().Jeu().Plateau), apres);
-        QCOMPARE(outils::Texte(f().Jeu().Historique[1]), apres);
-        QCOMPARE(f().Jeu().CoupCourant, 1);
-        QCOMPARE(f().Jeu().CoupMax, 1);
+        QCOMPARE(outils::Texte(f().Jeu().Historique()[1]), apres);
+        QCOMPARE(f().Jeu().CoupCourant(), 1);
+        QCOMPARE(f().Jeu().CoupMax(), 1);
         QCOMPARE(Message(f()), message);
         QCOMPARE(Teinte(f(), Bille(f(), vers)), QStringLiteral("blanche"));
     }
@@ -188,7 +188,7 @@ void TestPlateauSouris::depotHorsDesBillesNeFaitRien() {
     outils::Glisser(f(), Bille(f(), Cellule{5, 3}), vers);
 
     QCOMPARE(Ecran(f()), QString::fromLatin1(OuvertureCentre));
-    QCOMPARE(f().Jeu().CoupCourant, 0);
+    QCOMPARE(f().Jeu().CoupCourant(), 0);
     QCOMPARE(Bouton(f(), 1)->text(), QStringLiteral("Damier"));
     QCOMPARE(Bouton(f(), 3)->text(), QStringLiteral("GO"));
     QCOMPARE(f().pos(), avant);
@@ -198,7 +198,7 @@ void TestPlateauSouris::pressionSurUnTrouVideNeFaitRien() {
     Poser(f(), OuvertureCentre);
     outils::Glisser(f(), Cellule{5, 5}, Cellule{5, 3});
     QCOMPARE(Ecran(f()), QString::fromLatin1(OuvertureCentre));
-    QCOMPARE(f().Jeu().CoupCourant, 0);
+    QCOMPARE(f().Jeu().CoupCourant(), 0);
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 }
 
@@ -231,8 +231,8 @@ void TestPlateauSouris::clicDroitAjouteUneBille() {
     QCOMPARE(Teinte(f(), Bille(f(), Cellule{5, 3})), QStringLiteral("blanche"));
     // Nothing recorded, no counter, and the count waits for the next move.
     QCOMPARE(Message(f()), QStringLiteral("Il reste 31 billes."));
-    QCOMPARE(f().Jeu().CoupCourant, 1);
-    QCOMPARE(outils::Texte(f().Jeu().Historique[1]),
+    QCOMPARE(f().Jeu().CoupCourant(), 1);
+    QCOMPARE(outils::Texte(f().Jeu().Historique()[1]),
              QStringLiteral("ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo"));
 }
 
@@ -250,7 +250,7 @@ void TestPlateauSouris::modeConstructionRetireLesBilles() {
     outils::Glisser(f(), Cellule{2, 4}, Cellule{4, 4});
     QCOMPARE(Ecran(f()), QStringLiteral("o.o/ooo/.oo.ooo/ooooooo/ooooooo/ooo/ooo"));
     QCOMPARE(outils::Texte(f().Jeu().Plateau), Ecran(f()));
-    QCOMPARE(f().Jeu().CoupCourant, 0);
+    QCOMPARE(f().Jeu().CoupCourant(), 0);
 
     outils::Cliquer(f(), Bille(f(), Cellule{5, 4}), Qt::RightButton);
     QCOMPARE(Ecran(f()), QStringLiteral("o.o/ooo/.oooooo/ooooooo/ooooooo/ooo/ooo"));
@@ -259,7 +259,7 @@ void TestPlateauSouris::modeConstructionRetireLesBilles() {
     construction->hide();
     outils::Glisser(f(), Cellule{5, 4}, Cellule{5, 2});
     QCOMPARE(Ecran(f()), QStringLiteral("ooo/o.o/.oo.ooo/ooooooo/ooooooo/ooo/ooo"));
-    QCOMPARE(f().Jeu().CoupCourant, 1);
+    QCOMPARE(f().Jeu().CoupCourant(), 1);
 }
 
 void TestPlateauSouris::rechercheEnCoursLaissePlateauIntact() {
@@ -276,14 +276,14 @@ void TestPlateauSouris::rechercheEnCoursLaissePlateauIntact() {
 
     QCOMPARE(Ecran(f()), QString::fromLatin1(OuvertureCentre));
     QCOMPARE(outils::Texte(f().Jeu().Plateau), QString::fromLatin1(OuvertureCentre));
-    QCOMPARE(f().Jeu().CoupCourant, 0);
+    QCOMPARE(f().Jeu().CoupCourant(), 0);
     QCOMPARE(Bouton(f(), 3)->text(), QStringLiteral("GO"));
     QCOMPARE(Message(f()), QStringLiteral("Il reste 32 billes."));
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
 
     f().RechercheEnCours = false;
     outils::Glisser(f(), Cellule{5, 3}, Cellule{5, 5});
-    QCOMPARE(f().Jeu().CoupCourant, 1);
+    QCOMPARE(f().Jeu().CoupCourant(), 1);
 }
 
 void TestPlateauSouris::damierColoreParTrou() {
@@ -333,7 +333,7 @@ void TestPlateauSouris::sautEnDamierPrendLaCouleurDuTrou() {
         outils::Cliquer(f(), Bille(f(), vers), Qt::RightButton);
     } else {
         outils::Glisser(f(), depuis, vers);
-        QCOMPARE(f().Jeu().CoupCourant, 1);
+        QCOMPARE(f().Jeu().CoupCourant(), 1);
     }
     QCOMPARE(Teinte(f(), Bille(f(), vers)), teinte);
 }

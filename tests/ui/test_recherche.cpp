@@ -348,7 +348,7 @@ void TestRecherche::flechesEtCurseurDuCurseur() {
     QCOMPARE(Ecran(f()), avant);
     QTest::mouseRelease(&barre, Qt::LeftButton, {}, bas);
     QVERIFY(barre.value() > 10);
-    QCOMPARE(f().Jeu().CoupCourant, 0);
+    QCOMPARE(f().Jeu().CoupCourant(), 0);
     QCOMPARE(marbello::CompterBilles(f().Jeu().Plateau), 32 - barre.value());
 }
 
@@ -419,8 +419,8 @@ void TestRecherche::refusPendantLaRecherche() {
     QVERIFY(enCours);
     QCOMPARE(pendant, Texte(SansSolution) + " " + Texte(SansSolution));
     QCOMPARE(Message(f()), QStringLiteral("Recherche Arrêtée."));
-    QCOMPARE(f().Jeu().CoupCourant, 1);
-    QCOMPARE(f().Jeu().CoupMax, 2);
+    QCOMPARE(f().Jeu().CoupCourant(), 1);
+    QCOMPARE(f().Jeu().CoupMax(), 2);
     QVERIFY(f().Jeu().PartieEnCours);
     QCOMPARE(Bouton(f(), 3)->text(), legendeGo);
     QVERIFY(!outils::Controle(f(), QStringLiteral("FraOpenClose"))->isVisible());
