@@ -82,7 +82,7 @@ void FMarbello::CommencerPartie() {
         }
     }
     BOUTON[3]->setText(QString::fromStdString(annonce.legendeDepart));
-    Label3->setText(QString::fromStdString(annonce.message));
+    EcrireMessage(QString::fromStdString(annonce.message));
 }
 
 // Repaints what is on screen; the grid is not read.
@@ -161,7 +161,7 @@ void FMarbello::imgBille_DragDrop(int index, int source) {
         }
     }
     imgBille[static_cast<size_t>(index)]->DonnerImage(ImageDeLaRegle(index));
-    Label3->setText(QString::fromStdString(coup.message));
+    EcrireMessage(QString::fromStdString(coup.message));
 }
 
 // A left press drags at once, with the white marble as the pointer. The drag is hand-made: until
@@ -243,12 +243,9 @@ void FMarbello::PeindreBilles() {
 void FMarbello::AfficherPlateau() {
     const int billes = partie_.EnregistrerPosition(0);
     PeindreBilles();
-    const QString message = QString::fromStdString(MessageCompte(billes));
-    Label3->setText(message);
-    Label3->setProperty("Tag", message);
+    EcrireMessage(QString::fromStdString(MessageCompte(billes)));
 }
 
-// The saved copy of the message (Label3's Tag) is left alone, unlike AfficherPlateau.
 void FMarbello::ParcourirHistorique(float sens) {
     if (RechercheEnCours) {
         return;
@@ -258,7 +255,7 @@ void FMarbello::ParcourirHistorique(float sens) {
         return;
     }
     PeindreBilles();
-    Label3->setText(QString::fromStdString(*message));
+    EcrireMessage(QString::fromStdString(*message));
 }
 
 } // namespace marbello

@@ -50,13 +50,13 @@ void FMarbello::ChercherSolution() {
     }
     recherche_.Preparer();
     if (!partie_.PartieEnCours) {
-        Label3->setText(QStringLiteral("Retirez déjà une bille"));
+        EcrireMessage(QStringLiteral("Retirez déjà une bille"));
         return;
     }
     recherche_.Demarrer(partie_.Plateau);
 
     Frame5->show();
-    Label3->setText(QStringLiteral("Recherche en cours..."));
+    EcrireMessage(QStringLiteral("Recherche en cours..."));
     BOUTON[0]->setText(TexteArreter);
     recherche_.FinRecherche = false;
     RechercheEnCours = true;
@@ -93,10 +93,8 @@ void FMarbello::ChercherSolution() {
     } else {
         issue = QStringLiteral("Pas de solution");
     }
-    Label3->setText(issue);
-    // A panel opened during the search saved the searching state; closing it must bring back
-    // the outcome, not the dots and "Recherche en cours...".
-    Label3->setProperty("Tag", issue);
+    EcrireMessage(issue);
+    // A panel opened during the search saved the dots as shown; closing it must not show them.
     Frame5->setProperty("Tag", QStringLiteral("False"));
     BOUTON[0]->setText(TexteChercher);
 }
