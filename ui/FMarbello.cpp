@@ -108,6 +108,23 @@ void AjusterPolice(QLabel* etiquette) {
     etiquette->setFont(police);
 }
 
+// A removed row takes the selection with it. The view would select the next row instead: a game
+// the player never chose, which the waste bin or "Ouvrir" would then act on.
+class ListeParties : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int debut, int fin) override {
+        const QModelIndex courant = currentIndex();
+        if (courant.isValid() && courant.parent() == parent && courant.row() >= debut &&
+            courant.row() <= fin) {
+            selectionModel()->clear();
+        }
+        QListView::rowsAboutToBeRemoved(parent, debut, fin);
+    }
+};
+
 } // namespace
 
 FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
@@ -249,7 +266,7 @@ void FMarbello::CreerControles() {
                             Qt::white, Qt::AlignHCenter);
     Command3 = CreerBouton(FraOpenClose, "Command3", QRect(49, 55, 152, 31),
                            QStringLiteral("Construire une partie"));
-    File1 = new QListView(FraOpenClose);
+    File1 = new ListeParties(FraOpenClose);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(49, 102, 152, 67);
     File1->hide();
