@@ -45,6 +45,7 @@ private slots:
     void cleanup() { ecran_.reset(); }
 
     void grasSousLaSouris();
+    void pointsDAttenteHorsDuCorps();
     void aideCouvreLePlateauPuisLeRend_data();
     void aideCouvreLePlateauPuisLeRend();
     void aideSansEffetSousLePanneauFichiers();
@@ -73,6 +74,17 @@ void TestBoutons::grasSousLaSouris() {
     QVERIFY(EnGras(f()).isEmpty());
     outils::Bouger(f(), outils::Centre(f(), Bouton(f(), 0)));
     QCOMPARE(EnGras(f()), QList<int>{0});
+}
+
+// The waiting dots belong to their frame, not to the window's body: pressing one moves nothing.
+void TestBoutons::pointsDAttenteHorsDuCorps() {
+    outils::Controle(f(), "Frame5")->show();
+    const QPoint point = outils::Centre(f(), outils::Controle(f(), "SHwait0"));
+    const QPoint place = f().pos();
+    outils::Presser(f(), point);
+    outils::Bouger(f(), point + QPoint(30, 20));
+    outils::Lacher(f(), point + QPoint(30, 20));
+    QCOMPARE(f().pos(), place);
 }
 
 // With and without the waiting indicator shown (as during a search).
