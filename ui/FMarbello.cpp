@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <cmath>
 
 namespace marbello {
@@ -383,6 +384,15 @@ void FMarbello::RaccourcisClavier() {
             avant);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this),
             &QShortcut::activated, this, avant);
+}
+
+// A session without a window manager gives no window the focus, and tool-tips show only in the
+// active window.
+void FMarbello::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        activateWindow();
+    }
 }
 
 void FMarbello::paintEvent(QPaintEvent* /*event*/) {
