@@ -273,7 +273,7 @@ void FMarbello::CreerControles() {
     File1->hide();
     File1Dossier = new QFileSystemModel(this);
     File1Dossier->setFilter(QDir::Files);
-    File1Dossier->setNameFilters({QStringLiteral("*.Mbo")});
+    File1Dossier->setNameFilters(DepotParties::FiltreParties());
     File1Dossier->setNameFilterDisables(false);
     Text1 = new QLineEdit(FraOpenClose);
     Text1->setObjectName(QStringLiteral("Text1"));
