@@ -1,5 +1,6 @@
 #include "ui/FMarbello.h"
 
+#include "ui/Apparence.h"
 #include "ui/DepotParties.h"
 #include "ui/FiltreGlobal.h"
 #include "ui/Forme.h"
@@ -29,15 +30,9 @@ namespace marbello {
 
 namespace {
 
-const QColor Marine(0, 0, 128);
 const QColor GrisClair(224, 224, 224);
 const QColor GrisMessage(192, 192, 192);
 const QColor GrisFond(128, 128, 128);
-
-// Layout figures are twips; the window system places controls on whole pixels.
-int Pixels(double twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
 
 void Colorer(QWidget* controle, const QColor& texte) {
     QPalette palette = controle->palette();
@@ -189,24 +184,23 @@ void FMarbello::CreerControles() {
 
     struct DefinitionBouton {
         QRect place;
-        const char* texte;
+        QString texte;
         const char* bulle;
     };
     const std::array<DefinitionBouton, 7> boutons{{
-        {{298, 10, 150, 16},
-         "Chercher une solution",
-         "Lancer une recherche de solution ou la stopper."},
-        {{377, 76, 55, 16}, "Damier", "Distinguer les billes \"blanches\" des billes \"noires\""},
-        {{338, 43, 102, 16}, "A Propos / Aide", ""},
-        {{317, 375, 112, 16}, TexteGo, "Commencer ou recommencer une partie"},
-        {{380, 309, 50, 18}, "Quitter", "Au revoir."},
-        {{343, 342, 49, 18}, "<<<", "Reculer d'un coup"},
-        {{385, 342, 49, 18}, ">>>", "Avancer d'un coup"},
+        {{298, 10, 150, 16}, TexteChercher, "Lancer une recherche de solution ou la stopper."},
+        {{377, 76, 55, 16},
+         TexteDamier,
+         "Distinguer les billes \"blanches\" des billes \"noires\""},
+        {{338, 43, 102, 16}, QStringLiteral("A Propos / Aide"), ""},
+        {{317, 375, 112, 16}, QString::fromUtf8(TexteGo), "Commencer ou recommencer une partie"},
+        {{380, 309, 50, 18}, QStringLiteral("Quitter"), "Au revoir."},
+        {{343, 342, 49, 18}, QStringLiteral("<<<"), "Reculer d'un coup"},
+        {{385, 342, 49, 18}, QStringLiteral(">>>"), "Avancer d'un coup"},
     }};
     for (size_t i = 0; i < boutons.size(); ++i) {
-        QLabel* bouton =
-            CreerEtiquette(this, QStringLiteral("BOUTON%1").arg(i), boutons[i].place,
-                           QString::fromUtf8(boutons[i].texte), GrisClair, Qt::AlignHCenter);
+        QLabel* bouton = CreerEtiquette(this, QStringLiteral("BOUTON%1").arg(i), boutons[i].place,
+                                        boutons[i].texte, GrisClair, Qt::AlignHCenter);
         bouton->setToolTip(QString::fromUtf8(boutons[i].bulle));
         bouton->setMouseTracking(true);
         bouton->installEventFilter(this);

@@ -1,6 +1,7 @@
 // The board view: placing and painting the 33 marble images, the checkerboard colouring, and the
 // mouse on the marbles (first marble, jumps by drag and drop, marbles added or removed by hand).
 
+#include "ui/Apparence.h"
 #include "ui/FMarbello.h"
 #include "ui/FiltreGlobal.h"
 #include "ui/Vignette.h"
@@ -11,21 +12,18 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <cmath>
 
 namespace marbello {
 
 namespace {
 
-const QString TexteDamier = QStringLiteral("Damier");
 const QString TexteNormal = QStringLiteral("Normal");
 
 // Marble images are centred on (590 x + 50, 590 y + 20) twips, placed on whole pixels.
 QPoint PlaceBille(Cellule c, QSize taille) {
     const double gauche = 590.0 * c.x - taille.width() * 15.0 / 2.0 + 50.0;
     const double haut = 590.0 * c.y - taille.height() * 15.0 / 2.0 + 20.0;
-    return {static_cast<int>(std::lround(gauche / 15.0)),
-            static_cast<int>(std::lround(haut / 15.0))};
+    return {Pixels(gauche), Pixels(haut)};
 }
 
 } // namespace

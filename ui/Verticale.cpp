@@ -1,5 +1,6 @@
 #include "ui/Verticale.h"
 
+#include "ui/Apparence.h"
 #include "ui/FMarbello.h"
 #include "ui/Habillage.h"
 
@@ -15,7 +16,7 @@ Verticale::Verticale(FMarbello& principale)
     // Closing the main window ends the program, slider window shown or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 128));
+    palette.setColor(QPalette::Window, Marine);
     setPalette(palette);
     setAutoFillBackground(true);
 
