@@ -81,6 +81,7 @@ private slots:
     void picturesWithAlphaCompareTheWholePixel();
     void mainSkinIsTheDiscAndEightPills();
     void mainSkinHolesLieOnTheBoard();
+    void panelsMeetTheSkinOnItsNavy();
     void sliderSkinHasOneRunPerRow();
     void doubleDrawingsAreTwiceTheSizeAndLoadAtRatioTwo_data();
     void doubleDrawingsAreTwiceTheSizeAndLoadAtRatioTwo();
@@ -208,6 +209,28 @@ void TestHabillage::mainSkinHolesLieOnTheBoard() {
         }
     }
     QCOMPARE(trous, 33);
+}
+
+// The navy disc over the holes (Shape1) and the help panel, the larger one, lie on the skin's own
+// navy: no ring, no rectangle edge shows where they meet it.
+void TestHabillage::panelsMeetTheSkinOnItsNavy() {
+    const QImage fond = ImageRessource1x("fond");
+    const QPointF centre(198.0, 202.5); // Shape1 draws a disc 298 across in its box 44, 53
+    const auto couvert = [&](QPoint p) {
+        return QLineF(centre, p).length() <= 149.0 || QRect(81, 83, 244, 235).contains(p);
+    };
+    for (int y = 0; y < fond.height(); ++y) {
+        for (int x = 0; x < fond.width(); ++x) {
+            const QPoint p(x, y);
+            if (couvert(p) || !(couvert(p + QPoint(3, 0)) || couvert(p - QPoint(3, 0)) ||
+                                couvert(p + QPoint(0, 3)) || couvert(p - QPoint(0, 3)))) {
+                continue;
+            }
+            const QColor c = fond.pixelColor(p);
+            QVERIFY2(c.red() + c.green() + qAbs(c.blue() - 128) <= 6,
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    }
 }
 
 void TestHabillage::sliderSkinHasOneRunPerRow() {
