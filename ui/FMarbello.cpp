@@ -149,7 +149,7 @@ void FMarbello::CreerControles() {
     setWindowIcon(icone);
 
     const qreal ratio = devicePixelRatioF();
-    peau_ = ImageRessource(QStringLiteral("fond"), ratio);
+    peau_ = PeauAPeindre(QStringLiteral("fond"), ratio);
 
     // Marble images first, so that everything else lies above them.
     for (int k = 0; k < NbTrous; ++k) {
@@ -370,7 +370,9 @@ void FMarbello::RaccourcisClavier() {
 
 void FMarbello::paintEvent(QPaintEvent* /*event*/) {
     QPainter peintre(this);
-    peintre.fillRect(rect(), Qt::black);
+    if (!testAttribute(Qt::WA_TranslucentBackground)) {
+        peintre.fillRect(rect(), Qt::black);
+    }
     peintre.drawPixmap(0, 0, peau_);
 }
 
