@@ -15,7 +15,6 @@ Verticale::Verticale(FMarbello& principale)
               ContourParTransparence() ? Qt::Widget : Qt::Window | Qt::FramelessWindowHint),
       principale_(principale), contourPrincipale_(principale.mask()) {
     setObjectName(QStringLiteral("Verticale"));
-    hide(); // a child would otherwise show with the main window
     // Closing the main window ends the program, slider window shown or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     QPalette palette = this->palette();

@@ -152,14 +152,14 @@ bool TestWaylandJeu::Glisser(QPoint depart, QPoint arrivee, const std::function<
     return Xdotool(Aller(fin) + QStringList{"sleep", "0.1", "mouseup", "1"}) && commencee;
 }
 
-// The slider window's pill at this corner: navy along it, Weston's background at its corners.
+// The slider window's pill at this corner, to the pixel: its rounded ends, navy beside its bar.
 bool TestWaylandJeu::VerticaleA(QPoint coin) const {
+    const auto fond = [&](int x, int y) { return ecran_.pixel(coin + QPoint(x, y)) == Fond; };
     const auto marine = [&](int x, int y) {
         return Marine(ecran_.pixelColor(coin + QPoint(x, y)));
     };
-    const auto fond = [&](int x, int y) { return ecran_.pixel(coin + QPoint(x, y)) == Fond; };
-    return marine(14, 3) && marine(14, 117) && marine(4, 60) && marine(24, 60) && fond(0, 0) &&
-           fond(28, 0) && fond(0, 119) && fond(28, 119);
+    return fond(10, 0) && !fond(14, 0) && fond(18, 0) && fond(10, 119) && !fond(14, 119) &&
+           fond(18, 119) && marine(4, 60) && marine(24, 60);
 }
 
 void TestWaylandJeu::contourEtPremiersCoups() {
