@@ -213,7 +213,10 @@ void TestWaylandJeu::verticaleSuitLePlateau() {
     Cliquer(QPoint(373, 383));
     QTRY_VERIFY_WITH_TIMEOUT(Voir() && ecran_.pixel(coin_ + QPoint(424, 200)) == Fond, 5000);
     const QPoint place = coin_;
-    QVERIFY(Xdotool(Aller(coin_ + QPoint(424, 200)) + QStringList{"mousedown", "1"} +
+    // Held long enough for a move of the window to begin, were the press the program's.
+    QVERIFY(Xdotool(Aller(coin_ + QPoint(424, 200)) +
+                    QStringList{"mousedown", "1", "sleep", "0.5"} +
+                    Aller(coin_ + QPoint(400, 215)) + QStringList{"sleep", "0.1"} +
                     Aller(coin_ + QPoint(374, 230)) + QStringList{"mouseup", "1"}));
     QTest::qWait(300);
     QVERIFY(Voir());
