@@ -162,7 +162,7 @@ void FMarbello::CreerControles() {
     setWindowIcon(icone);
 
     const qreal ratio = devicePixelRatioF();
-    peau_ = ImageRessource(QStringLiteral("fond"), ratio);
+    peau_ = PeauAPeindre(QStringLiteral("fond"), ratio);
 
     // Marble images first, so that everything else lies above them.
     for (int k = 0; k < NbTrous; ++k) {
@@ -391,7 +391,9 @@ void FMarbello::showEvent(QShowEvent* event) {
 
 void FMarbello::paintEvent(QPaintEvent* /*event*/) {
     QPainter peintre(this);
-    peintre.fillRect(rect(), Qt::black);
+    if (!testAttribute(Qt::WA_TranslucentBackground)) {
+        peintre.fillRect(rect(), Qt::black);
+    }
     peintre.drawPixmap(0, 0, peau_);
 }
 

@@ -129,13 +129,14 @@ void FMarbello::Avancer(int valeur) {
 }
 
 // Beside the right edge of the window, between the two groups of button labels; computed in
-// twips as the layout is.
+// twips as the layout is. Drawn inside the window, it is placed from the window's own corner.
 void FMarbello::PlacerVerticale() {
     CreerVerticale();
+    const QPoint coin = Verticale->isWindow() ? pos() : QPoint(0, 0);
     const float gauche =
-        static_cast<float>(x()) * 15.0F + static_cast<float>(BOUTON[1]->x()) * 15.0F + 500.0F;
+        static_cast<float>(coin.x()) * 15.0F + static_cast<float>(BOUTON[1]->x()) * 15.0F + 500.0F;
     const float haut =
-        static_cast<float>(BOUTON[1]->y()) * 15.0F + 950.0F + static_cast<float>(y()) * 15.0F;
+        static_cast<float>(BOUTON[1]->y()) * 15.0F + 950.0F + static_cast<float>(coin.y()) * 15.0F;
     Verticale->move(Pixels(gauche), Pixels(haut));
 }
 
