@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Grille.h"
+#include "solver/PositionBinaire.h"
 
 #include <cstdint>
 #include <vector>
@@ -11,6 +12,16 @@ namespace marbello {
 // coupsMax) of random legal jumps, stopping early when none is left. The same seed gives the
 // same positions.
 std::vector<Grille> PositionsAleatoires(int n, uint64_t graine, int coupsMax = 31);
+
+// n positions whose marble count is drawn uniformly from billesMin..billesMax, then the holes
+// that hold them, every set of that size being equally likely. The same seed gives the same
+// positions.
+std::vector<Grille> PositionsArbitraires(int n, uint64_t graine, int billesMin = 18,
+                                         int billesMax = 31);
+
+// The positions of at least billesMin marbles that some single-hole opening reaches, one for
+// each class of symmetric images, ordered by their smallest image (CleCanonique).
+std::vector<Grille> PositionsAtteignables(int billesMin);
 
 // The 33 openings, hole 0 to hole 32 removed from the full board.
 std::vector<Grille> Ouvertures();

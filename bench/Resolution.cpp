@@ -37,22 +37,31 @@ Resultat ResoudreAvecRecherche(Recherche& recherche, const Grille& plateau,
     recherche.Demarrer(g);
     const auto debut = Horloge::now();
     bool arretee = false;
-    if (plafond) {
-        const auto echeance = debut + std::chrono::duration_cast<Horloge::duration>(
-                                          std::chrono::duration<double>(*plafond));
-        uint32_t n = 0;
-        recherche.Ceder = [&] {
-            if (++n % 4096 == 0 && Horloge::now() >= echeance) {
-                arretee = true;
-                recherche.FinRecherche = true;
-            }
-        };
-    }
+    const auto echeance = plafond ? debut + std::chrono::duration_cast<Horloge::duration>(
+                                                std::chrono::duration<double>(*plafond))
+                                  : Horloge::time_point::max();
+    // As the game does: the clock read every 64 positions, a yield due every 5 ms.
+    uint32_t visites = 0;
+    auto cession = debut;
+    recherche.Ceder = [&] {
+        if ((++visites & 63) != 0) {
+            return;
+        }
+        const auto maintenant = Horloge::now();
+        if (maintenant - cession >= std::chrono::milliseconds(5)) {
+            cession = maintenant;
+        }
+        if (maintenant >= echeance) {
+            arretee = true;
+            recherche.FinRecherche = true;
+        }
+    };
     recherche.ExplorerPosition(g);
     const double ms = Millisecondes(debut);
     recherche.Ceder = nullptr;
     Resultat r = Bilan(recherche, arretee);
     r.essais = recherche.Mesure.Essais;
+    r.positions = recherche.Mesure.Positions;
     r.ms = ms;
     return r;
 }

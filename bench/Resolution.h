@@ -18,11 +18,12 @@ struct Resultat {
     Issue issue = Issue::Aucune;
     std::vector<Coup> coups; // the moves of the solution, without the empty element 0
     uint64_t essais = 0;
+    uint64_t positions = 0; // visited, by the game's search
     double ms = 0;
 };
 
-// With the game's search, reusing its table of dead positions. The hooks are left empty unless a
-// cap (seconds) is given, which stops the search through Ceder.
+// With the game's search, reusing its table of dead positions. Ceder reads the clock every 64
+// positions, as the game's does, and stops the search after the cap (seconds) when one is given.
 Resultat ResoudreAvecRecherche(Recherche& recherche, const Grille& plateau,
                                std::optional<double> plafond = std::nullopt);
 // With the literal search, stopped after the cap.

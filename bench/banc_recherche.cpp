@@ -1,13 +1,20 @@
-// marbello-bench [--cap SECONDS] [--random N] [--seed S] [--detail]
+// marbello-bench [--cap SECONDS] [--random N] [--arbitrary N] [--seed S] [--detail]
 //
-// The game's search against the literal one over a fixed set: the 33 single-hole openings, four
-// positions without any solution, and N positions reached by random legal play from random
-// openings (fixed seed). Each search of ours runs in a child process of its own, so that its time,
-// trials and peak memory are those of a fresh start; the literal search is stopped after the cap.
-// A last pass runs the whole set through one search object, whose table of dead positions then
-// lives for the whole run.
+// Three searches side by side over three sets of positions:
+// - the literal search, stopped after the cap;
+// - "before": the game's search without its table of positions with a solution;
+// - "now": the game's search.
+// The sets: the benchmark set (the 33 single-hole openings, four positions without solution and
+// N positions reached by random legal play from random openings); N arbitrary positions of 18 to
+// 31 marbles (the count drawn uniformly, then the holes); and every position without solution of
+// 26 marbles or more that an opening reaches, one per class of symmetric images. Each search of
+// the game runs in a process of its own, started afresh, as the first search after the game's
+// start-up, with the game's yields (the clock read every 64 positions). The literal search runs in
+// this process. Every answer of "now" is compared with "before", and with the literal search
+// where it finished. Exit status 1 on any disagreement.
 
 #include "bench/PositionsAleatoires.h"
+#include "bench/RechercheSansTable.h"
 #include "bench/Resolution.h"
 
 #include <algorithm>
@@ -27,42 +34,11 @@ using namespace marbello;
 
 namespace {
 
-struct Cas {
-    std::string nom;
-    Grille plateau;
-    bool aleatoire = false;
-};
-
 struct Mesure {
     Resultat resultat;
-    double cpuMs = 0;
-    long picKo = 0; // peak resident memory of the process, in KiB
-    uint64_t entrees = 0;
+    double cpuMs = 0; // processor time of the search
+    long picKo = 0;   // peak resident memory of the process, in KiB
 };
-
-std::string Texte(const Grille& g) {
-    return TexteDepuisGrille(g);
-}
-
-std::vector<Cas> Ensemble(int nbAleatoires, uint64_t graine) {
-    std::vector<Cas> cas;
-    int k = 0;
-    for (const Grille& g : Ouvertures()) {
-        cas.push_back({"ouverture " + CleCase(CelluleBille(k++)), g});
-    }
-    for (const char* morte :
-         {"ooo/ooo/oo..ooo/oooo..o/oooo..o/oo./ooo", "ooo/ooo/ooooooo/o.o.ooo/o....oo/oo./ooo",
-          "ooo/ooo/oooo.oo/o.oo.oo/oooo..o/o../ooo", "ooo/o.o/ooo.ooo/o.ooooo/oo..ooo/..o/ooo"}) {
-        cas.push_back({std::string("sans solution ") + morte, *GrilleDepuisTexte(morte)});
-    }
-    int i = 0;
-    for (const Grille& g : PositionsAleatoires(nbAleatoires, graine)) {
-        char nom[32];
-        std::snprintf(nom, sizeof nom, "hasard %04d", ++i);
-        cas.push_back({nom, g, true});
-    }
-    return cas;
-}
 
 double CpuMs() {
     timespec t{};
@@ -70,42 +46,29 @@ double CpuMs() {
     return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-bool ToutEcrire(int fd, const void* donnees, size_t n) {
-    const auto* p = static_cast<const char*>(donnees);
-    while (n > 0) {
-        const ssize_t e = write(fd, p, n);
-        if (e <= 0) {
-            return false;
-        }
-        p += e;
-        n -= static_cast<size_t>(e);
+// In the measuring process: one search, its result on standard output.
+int MesurerIci(bool avecTable, const char* texte) {
+    const auto plateau = GrilleDepuisTexte(texte);
+    if (!plateau) {
+        return 2;
     }
-    return true;
+    RechercheSansTable avant;
+    Recherche maintenant;
+    const double cpu = CpuMs();
+    const Resultat r = ResoudreAvecRecherche(avecTable ? maintenant : avant, *plateau);
+    std::printf("%d %.6f %llu %llu %.6f %zu", static_cast<int>(r.issue), CpuMs() - cpu,
+                static_cast<unsigned long long>(r.essais),
+                static_cast<unsigned long long>(r.positions), r.ms, r.coups.size());
+    for (const Coup& c : r.coups) {
+        std::printf(" %d %d %d", c.X, c.Y, c.Direction);
+    }
+    std::printf("\n");
+    return 0;
 }
 
-bool ToutLire(int fd, void* donnees, size_t n) {
-    auto* p = static_cast<char*>(donnees);
-    while (n > 0) {
-        const ssize_t l = read(fd, p, n);
-        if (l <= 0) {
-            return false;
-        }
-        p += l;
-        n -= static_cast<size_t>(l);
-    }
-    return true;
-}
-
-// Our search from a fresh process: the figures are those of a program that has just started.
-Mesure MesurerDansUnFils(const Grille& plateau) {
-    struct Entete {
-        int issue;
-        int nbCoups;
-        uint64_t essais;
-        double ms;
-        double cpuMs;
-        uint64_t entrees;
-    };
+// The same search in a fresh process of this program.
+Mesure MesurerDansUnProcessus(const char* programme, bool avecTable, const Grille& plateau) {
+    const std::string texte = TexteDepuisGrille(plateau);
     int tube[2];
     if (pipe(tube) != 0) {
         std::perror("pipe");
@@ -115,40 +78,46 @@ Mesure MesurerDansUnFils(const Grille& plateau) {
     const pid_t fils = fork();
     if (fils == 0) {
         close(tube[0]);
-        Recherche recherche;
-        const double cpu0 = CpuMs();
-        const Resultat r = ResoudreAvecRecherche(recherche, plateau);
-        const Entete e{static_cast<int>(r.issue),
-                       static_cast<int>(r.coups.size()),
-                       r.essais,
-                       r.ms,
-                       CpuMs() - cpu0,
-                       recherche.PositionsMortes().Entrees()};
-        const bool ok = ToutEcrire(tube[1], &e, sizeof e) &&
-                        ToutEcrire(tube[1], r.coups.data(), r.coups.size() * sizeof(Coup));
-        _exit(ok ? 0 : 1);
+        dup2(tube[1], STDOUT_FILENO);
+        close(tube[1]);
+        execl(programme, programme, "--measure", avecTable ? "now" : "before", texte.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
     }
     close(tube[1]);
-    Mesure m;
-    Entete e{};
-    const bool lu = ToutLire(tube[0], &e, sizeof e);
-    if (lu) {
-        m.resultat.coups.resize(static_cast<size_t>(e.nbCoups));
-        ToutLire(tube[0], m.resultat.coups.data(), m.resultat.coups.size() * sizeof(Coup));
+    std::string sortie;
+    char tampon[4096];
+    ssize_t lu = 0;
+    while ((lu = read(tube[0], tampon, sizeof tampon)) > 0) {
+        sortie.append(tampon, static_cast<size_t>(lu));
     }
     close(tube[0]);
     int statut = 0;
     rusage usage{};
     wait4(fils, &statut, 0, &usage);
-    if (!lu || !WIFEXITED(statut) || WEXITSTATUS(statut) != 0) {
-        std::fprintf(stderr, "the measuring process failed\n");
+    Mesure m;
+    int issue = 0;
+    unsigned long long essais = 0;
+    unsigned long long positions = 0;
+    size_t nbCoups = 0;
+    int lus = 0;
+    if (!WIFEXITED(statut) || WEXITSTATUS(statut) != 0 ||
+        std::sscanf(sortie.c_str(), "%d %lf %llu %llu %lf %zu%n", &issue, &m.cpuMs, &essais,
+                    &positions, &m.resultat.ms, &nbCoups, &lus) != 6) {
+        std::fprintf(stderr, "the measuring process failed on %s\n", texte.c_str());
         std::exit(2);
     }
-    m.resultat.issue = static_cast<Issue>(e.issue);
-    m.resultat.essais = e.essais;
-    m.resultat.ms = e.ms;
-    m.cpuMs = e.cpuMs;
-    m.entrees = e.entrees;
+    const char* p = sortie.c_str() + lus;
+    for (size_t i = 0; i < nbCoups; ++i) {
+        Coup c;
+        int n = 0;
+        std::sscanf(p, " %d %d %d%n", &c.X, &c.Y, &c.Direction, &n);
+        p += n;
+        m.resultat.coups.push_back(c);
+    }
+    m.resultat.issue = static_cast<Issue>(issue);
+    m.resultat.essais = essais;
+    m.resultat.positions = positions;
     m.picKo = usage.ru_maxrss;
     return m;
 }
@@ -162,14 +131,52 @@ double Quantile(std::vector<double> v, double q) {
     return v[std::min(i, v.size() - 1)];
 }
 
-void Distribution(const char* titre, const std::vector<double>& v, const char* unite) {
-    std::printf("  %-34s n=%-5zu min %9.3f  median %9.3f  p90 %9.3f  p99 %9.3f  max %9.3f %s\n",
-                titre, v.size(), Quantile(v, 0), Quantile(v, 0.5), Quantile(v, 0.9),
-                Quantile(v, 0.99), Quantile(v, 1), unite);
+// One search over one set.
+struct Colonne {
+    std::vector<double> ms;
+    std::vector<double> cpuMs;
+    long picKo = 0;
+    int trouvees = 0;
+    int finies = 0;
+    double pireMs = -1;
+    std::string pire;
+
+    void Ajouter(const Resultat& r, double cpu, long ko, const Grille& plateau) {
+        ms.push_back(r.ms);
+        cpuMs.push_back(cpu);
+        picKo = std::max(picKo, ko);
+        trouvees += r.issue == Issue::Trouvee ? 1 : 0;
+        finies += r.issue != Issue::Arretee ? 1 : 0;
+        if (r.ms > pireMs) {
+            pireMs = r.ms;
+            pire = TexteDepuisGrille(plateau);
+        }
+    }
+
+    void Afficher(const char* nom) const {
+        const std::string mem =
+            picKo > 0 ? std::to_string(static_cast<double>(picKo) / 1024).substr(0, 5) : "-";
+        std::printf("  %-8s %9.3f %9.3f %9.3f %8s %6d %6d   %s\n", nom, Quantile(ms, 0.5),
+                    Quantile(ms, 0.99), pireMs, mem.c_str(), trouvees, finies, pire.c_str());
+        if (picKo > 0) {
+            std::printf("  %-8s %9.3f %9.3f %9.3f   (processor time)\n", "", Quantile(cpuMs, 0.5),
+                        Quantile(cpuMs, 0.99), Quantile(cpuMs, 1));
+        }
+    }
+};
+
+struct Ensemble {
+    std::string nom;
+    std::vector<Grille> positions;
+};
+
+bool Memes(const Resultat& a, const Resultat& b) {
+    return a.issue == b.issue && a.coups == b.coups;
 }
 
 int Usage() {
-    std::fputs("usage: marbello-bench [--cap SECONDS] [--random N] [--seed S] [--detail]\n",
+    std::fputs("usage: marbello-bench [--cap SECONDS] [--random N] [--arbitrary N] [--seed S] "
+               "[--detail]\n",
                stderr);
     return 2;
 }
@@ -177,8 +184,12 @@ int Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    double plafond = 1.0;
+    if (argc == 4 && std::strcmp(argv[1], "--measure") == 0) {
+        return MesurerIci(std::strcmp(argv[2], "now") == 0, argv[3]);
+    }
+    double plafond = 0.1;
     int nbAleatoires = 1000;
+    int nbArbitraires = 1000;
     uint64_t graine = 20240601;
     bool detail = false;
     for (int i = 1; i < argc; ++i) {
@@ -187,6 +198,8 @@ int main(int argc, char** argv) {
             plafond = std::atof(argv[++i]);
         } else if (arg == "--random" && i + 1 < argc) {
             nbAleatoires = std::atoi(argv[++i]);
+        } else if (arg == "--arbitrary" && i + 1 < argc) {
+            nbArbitraires = std::atoi(argv[++i]);
         } else if (arg == "--seed" && i + 1 < argc) {
             graine = std::strtoull(argv[++i], nullptr, 10);
         } else if (arg == "--detail") {
@@ -196,114 +209,80 @@ int main(int argc, char** argv) {
         }
     }
 
-    const std::vector<Cas> cas = Ensemble(nbAleatoires, graine);
-    std::printf("%zu positions; literal search capped at %.3f s; seed %llu\n\n", cas.size(),
+    std::vector<Ensemble> ensembles(3);
+    ensembles[0].nom = "benchmark set";
+    ensembles[0].positions = Ouvertures();
+    for (const char* morte :
+         {"ooo/ooo/oo..ooo/oooo..o/oooo..o/oo./ooo", "ooo/ooo/ooooooo/o.o.ooo/o....oo/oo./ooo",
+          "ooo/ooo/oooo.oo/o.oo.oo/oooo..o/o../ooo", "ooo/o.o/ooo.ooo/o.ooooo/oo..ooo/..o/ooo"}) {
+        ensembles[0].positions.push_back(*GrilleDepuisTexte(morte));
+    }
+    for (const Grille& g : PositionsAleatoires(nbAleatoires, graine)) {
+        ensembles[0].positions.push_back(g);
+    }
+    ensembles[1].nom = "arbitrary positions of 18 to 31 marbles";
+    ensembles[1].positions = PositionsArbitraires(nbArbitraires, graine);
+    ensembles[2].nom = "reachable without solution, 26 marbles or more";
+    {
+        // The table answers at once for these positions; "before" checks each answer below.
+        const TableResolubles* table = TableIntegree();
+        if (table == nullptr) {
+            std::fputs("the table of positions with a solution is missing\n", stderr);
+            return 2;
+        }
+        std::vector<int> parBilles(NbTrous + 1, 0);
+        for (const Grille& g : PositionsAtteignables(26)) {
+            if (!table->Resoluble(BitsDepuisGrille(g))) {
+                ensembles[2].positions.push_back(g);
+                ++parBilles[static_cast<size_t>(CompterBilles(g))];
+            }
+        }
+        ensembles[2].nom += " (";
+        for (int b = NbTrous; b >= 26; --b) {
+            if (parBilles[static_cast<size_t>(b)] > 0) {
+                ensembles[2].nom += std::to_string(parBilles[static_cast<size_t>(b)]) + " of " +
+                                    std::to_string(b) + (b > 26 ? ", " : "");
+            }
+        }
+        ensembles[2].nom += ")";
+    }
+
+    std::printf("literal search capped at %.3f s; seed %llu; each game search in a fresh process\n",
                 plafond, static_cast<unsigned long long>(graine));
-    std::printf("%-52s %2s | %-7s %13s %10s | %-5s %11s %9s %9s %8s %8s | %s\n", "position", "n",
-                "literal", "trials", "ms", "ours", "trials", "ms", "cpu ms", "peak MB", "entries",
-                "same");
-
-    std::vector<double> msNotre;
-    std::vector<double> cpuNotre;
-    std::vector<double> msAleatoire;
-    std::vector<double> cpuAleatoire;
-    std::vector<double> msLitteralAleatoire;
-    std::vector<double> gains;
-    long picKo = 0;
     int desaccords = 0;
-    int litteralFini = 0;
-    int litteralFiniAleatoire = 0;
-    int trouvees = 0;
-    int trouveesAleatoire = 0;
-    const Cas* pire = nullptr;
-    double pireMs = -1;
-    for (const Cas& c : cas) {
-        const Mesure notre = MesurerDansUnFils(c.plateau);
-        const Resultat litteral = ResoudreLitteralement(c.plateau, plafond);
-        const bool fini = litteral.issue != Issue::Arretee;
-        const bool meme =
-            litteral.issue == notre.resultat.issue && litteral.coups == notre.resultat.coups;
-        if (fini) {
-            ++litteralFini;
-            litteralFiniAleatoire += c.aleatoire ? 1 : 0;
-            desaccords += meme ? 0 : 1;
-            gains.push_back(litteral.ms / std::max(notre.resultat.ms, 1e-3));
+    for (const Ensemble& e : ensembles) {
+        Colonne litterale;
+        Colonne avant;
+        Colonne maintenant;
+        for (const Grille& g : e.positions) {
+            const Resultat l = ResoudreLitteralement(g, plafond);
+            const Mesure a = MesurerDansUnProcessus(argv[0], false, g);
+            const Mesure m = MesurerDansUnProcessus(argv[0], true, g);
+            litterale.Ajouter(l, l.ms, 0, g);
+            avant.Ajouter(a.resultat, a.cpuMs, a.picKo, g);
+            maintenant.Ajouter(m.resultat, m.cpuMs, m.picKo, g);
+            const bool accord = Memes(m.resultat, a.resultat) &&
+                                (l.issue == Issue::Arretee || Memes(m.resultat, l));
+            desaccords += accord ? 0 : 1;
+            if (detail || !accord) {
+                std::printf("%s %2d | %-7s %9.3f | %-5s %9llu %9.3f | %-5s %9llu %9.3f | %s\n",
+                            TexteDepuisGrille(g).c_str(), CompterBilles(g), NomIssue(l.issue), l.ms,
+                            NomIssue(a.resultat.issue),
+                            static_cast<unsigned long long>(a.resultat.positions), a.resultat.ms,
+                            NomIssue(m.resultat.issue),
+                            static_cast<unsigned long long>(m.resultat.positions), m.resultat.ms,
+                            accord ? "same" : "DIFFERENT");
+                std::fflush(stdout);
+            }
         }
-        msNotre.push_back(notre.resultat.ms);
-        cpuNotre.push_back(notre.cpuMs);
-        picKo = std::max(picKo, notre.picKo);
-        trouvees += notre.resultat.issue == Issue::Trouvee ? 1 : 0;
-        if (c.aleatoire) {
-            msAleatoire.push_back(notre.resultat.ms);
-            cpuAleatoire.push_back(notre.cpuMs);
-            msLitteralAleatoire.push_back(litteral.ms);
-            trouveesAleatoire += notre.resultat.issue == Issue::Trouvee ? 1 : 0;
-        }
-        if (notre.resultat.ms > pireMs) {
-            pireMs = notre.resultat.ms;
-            pire = &c;
-        }
-        if (!c.aleatoire || detail) {
-            const std::string nom = c.aleatoire ? c.nom + " " + Texte(c.plateau) : c.nom;
-            std::printf(
-                "%-52s %2d | %-7s %13llu %10.1f | %-5s %11llu %9.3f %9.3f %8.1f %8llu | %s\n",
-                nom.c_str(), CompterBilles(c.plateau), NomIssue(litteral.issue),
-                static_cast<unsigned long long>(litteral.essais), litteral.ms,
-                NomIssue(notre.resultat.issue),
-                static_cast<unsigned long long>(notre.resultat.essais), notre.resultat.ms,
-                notre.cpuMs, static_cast<double>(notre.picKo) / 1024.0,
-                static_cast<unsigned long long>(notre.entrees), fini ? (meme ? "yes" : "NO") : "-");
-            std::fflush(stdout);
-        }
+        std::printf("\n%s: %zu positions\n", e.nom.c_str(), e.positions.size());
+        std::printf("  %-8s %9s %9s %9s %8s %6s %6s   %s\n", "search", "median", "p99", "worst",
+                    "peak MB", "found", "ended", "worst position");
+        litterale.Afficher("literal");
+        avant.Afficher("before");
+        maintenant.Afficher("now");
+        std::fflush(stdout);
     }
-
-    std::printf("\nOurs, each position in a fresh process:\n");
-    Distribution("all positions, wall ms", msNotre, "ms");
-    Distribution("all positions, cpu ms", cpuNotre, "ms");
-    Distribution("random set, wall ms", msAleatoire, "ms");
-    Distribution("random set, cpu ms", cpuAleatoire, "ms");
-    std::printf("  worst: %s (%.3f ms)\n", pire ? pire->nom.c_str() : "-", pireMs);
-    std::printf("  peak resident memory of a process: %.1f MB\n",
-                static_cast<double>(picKo) / 1024);
-    std::printf("  solutions found: %d of %zu (random set: %d of %d)\n", trouvees, cas.size(),
-                trouveesAleatoire, nbAleatoires);
-    std::printf("\nLiteral search, capped at %.3f s:\n", plafond);
-    std::printf("  finished: %d of %zu (random set: %d of %d)\n", litteralFini, cas.size(),
-                litteralFiniAleatoire, nbAleatoires);
-    Distribution("random set, wall ms (capped)", msLitteralAleatoire, "ms");
-    Distribution("speed-up where it finished", gains, "x");
-    std::printf("  disagreements where it finished: %d\n", desaccords);
-
-    // One search object for the whole set: dead positions stay known from one search to the next.
-    Recherche recherche;
-    std::vector<double> msPersistant;
-    std::vector<double> cpuPersistant;
-    const Cas* pirePersistant = nullptr;
-    double pireMsPersistant = 0;
-    double totalMs = 0;
-    double totalCpu = 0;
-    for (const Cas& c : cas) {
-        const double cpu0 = CpuMs();
-        msPersistant.push_back(ResoudreAvecRecherche(recherche, c.plateau).ms);
-        cpuPersistant.push_back(CpuMs() - cpu0);
-        totalMs += msPersistant.back();
-        totalCpu += cpuPersistant.back();
-        if (pirePersistant == nullptr || msPersistant.back() > pireMsPersistant) {
-            pirePersistant = &c;
-            pireMsPersistant = msPersistant.back();
-        }
-    }
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("\nOurs, one search object for the whole set (table kept across searches):\n");
-    Distribution("all positions, wall ms", msPersistant, "ms");
-    Distribution("all positions, cpu ms", cpuPersistant, "ms");
-    std::printf("  worst: %s\n", pirePersistant ? pirePersistant->nom.c_str() : "-");
-    std::printf("  total %.1f ms wall, %.1f ms cpu; table %zu keys (%zu refused), %.1f MB; process "
-                "peak %.1f MB\n",
-                totalMs, totalCpu, recherche.PositionsMortes().Entrees(),
-                recherche.PositionsMortes().Refusees(),
-                static_cast<double>(recherche.PositionsMortes().Octets()) / (1 << 20),
-                static_cast<double>(usage.ru_maxrss) / 1024);
+    std::printf("\ntimes in ms; disagreements: %d\n", desaccords);
     return desaccords == 0 ? 0 : 1;
 }

@@ -10,14 +10,14 @@ essais="${2:-10}"
 
 xvfb_pid=""
 if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 90 120); do
-        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            export DISPLAY=":$n"; break
-        fi
-    done
-    Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # A private server that picks a free display itself and writes its number on descriptor 3.
+    numero="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.1; done
+    export DISPLAY=":$(head -n1 "$numero")"
+    rm -f "$numero"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 pid=""

@@ -1,5 +1,6 @@
 #include "model/FichierPartie.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +13,9 @@ namespace marbello {
 namespace {
 
 constexpr size_t kChiffresMax = 40; // beyond this, digits no longer change a double
+// Beyond this power of ten every significand of at most kChiffresMax digits reads as 0 or
+// overflows.
+constexpr int64_t kPuissanceMax = 100000;
 
 bool EstBlanc(char c) {
     return c == ' ' || c == '\t';
@@ -38,6 +42,27 @@ double ValeurDecimale(const std::string& chiffres, int64_t puissance) {
     }
     const std::string texte = chiffres + "e" + std::to_string(puissance);
     return std::strtod(texte.c_str(), nullptr);
+}
+
+// decalage + exposant, or decalage - exposant when negatif, held within +-kPuissanceMax. Exact
+// for every exponent, and for every decalage a field can produce: one character of the field
+// moves it by at most one, and no file holds 2^63 characters.
+int64_t Puissance(int64_t decalage, bool negatif, uint64_t exposant) {
+    // The power, counted in the exponent's direction, is exposant + avance.
+    const int64_t avance = negatif ? -decalage : decalage;
+    const auto borne = static_cast<uint64_t>(kPuissanceMax);
+    uint64_t grandeur = 0; // of the power, in the exponent's direction unless arriere
+    bool arriere = false;
+    if (avance >= 0) {
+        grandeur = std::min(exposant, borne) + std::min(static_cast<uint64_t>(avance), borne);
+    } else if (const auto recul = static_cast<uint64_t>(-avance); exposant >= recul) {
+        grandeur = exposant - recul;
+    } else {
+        grandeur = recul - exposant;
+        arriere = true;
+    }
+    const auto puissance = static_cast<int64_t>(std::min(grandeur, borne));
+    return negatif != arriere ? -puissance : puissance;
 }
 
 } // namespace
@@ -145,9 +170,8 @@ void LecteurPartie::Caractere(char c) {
     case Etat::ExpChiffres:
         if (EstChiffre(c)) {
             etat_ = Etat::ExpChiffres;
-            if (exposant_ < 100000) {
-                exposant_ = exposant_ * 10 + (c - '0');
-            }
+            const auto chiffre = static_cast<uint64_t>(c - '0');
+            exposant_ = exposant_ <= (UINT64_MAX - 9) / 10 ? exposant_ * 10 + chiffre : UINT64_MAX;
         } else {
             etat_ = Etat::Fini;
         }
@@ -204,8 +228,7 @@ void LecteurPartie::FinChamp() {
                 valeur = static_cast<int32_t>(static_cast<uint32_t>(entierBase_));
             }
         } else if (!chiffres_.empty()) {
-            const int64_t puissance = decalage_ + (expNegatif_ ? -exposant_ : exposant_);
-            valeur = ValeurDecimale(chiffres_, puissance);
+            valeur = ValeurDecimale(chiffres_, Puissance(decalage_, expNegatif_, exposant_));
             if (negatif_) {
                 valeur = -valeur;
             }

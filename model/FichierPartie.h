@@ -56,7 +56,7 @@ private:
     std::string chiffres_; // significant digits, capped
     int64_t decalage_ = 0; // power of ten to apply to chiffres_
     bool expNegatif_ = false;
-    int64_t exposant_ = 0;
+    uint64_t exposant_ = 0;   // saturated far beyond any decalage_ a field can produce
     uint64_t entierBase_ = 0; // value of a &H or &O number, saturated
     bool baseDeborde_ = false;
 };

@@ -2,42 +2,6 @@
 
 namespace marbello {
 
-namespace {
-
-struct TableTrous {
-    std::array<Cellule, NbTrous> cellules{};
-    std::array<int, TailleGrille * TailleGrille> numeros{};
-
-    constexpr TableTrous() {
-        numeros.fill(-1);
-        int k = 0;
-        for (int y = 2; y <= 8; ++y) {
-            for (int x = 2; x <= 8; ++x) {
-                if (EstTrou(x, y)) {
-                    cellules[static_cast<size_t>(k)] = {x, y};
-                    numeros[Grille::Indice(x, y)] = k;
-                    ++k;
-                }
-            }
-        }
-    }
-};
-
-constexpr TableTrous kTrous;
-
-} // namespace
-
-int NumeroBille(int x, int y) {
-    if (x < 0 || x >= TailleGrille || y < 0 || y >= TailleGrille) {
-        return -1;
-    }
-    return kTrous.numeros[Grille::Indice(x, y)];
-}
-
-Cellule CelluleBille(int k) {
-    return kTrous.cellules.at(static_cast<size_t>(k));
-}
-
 std::string CleCase(Cellule c) {
     return {static_cast<char>('0' + c.x), static_cast<char>('0' + c.y)};
 }
@@ -68,7 +32,7 @@ Couleur CouleurCase(Cellule c) {
 
 void InitialiserPlateau(Grille& plateau) {
     plateau.cases.fill(CaseHors);
-    for (const Cellule c : kTrous.cellules) {
+    for (const Cellule c : detail::Numerotation.cellules) {
         plateau[c] = CaseBille;
     }
 }

@@ -48,10 +48,43 @@ constexpr bool EstTrou(int x, int y) {
     return x >= 2 && x <= 8 && y >= 2 && y <= 8 && ((x >= 4 && x <= 6) || (y >= 4 && y <= 6));
 }
 
+namespace detail {
+
+// The numbering of the holes both ways, computed at compile time.
+struct TableTrous {
+    std::array<Cellule, NbTrous> cellules{};
+    std::array<int, TailleGrille * TailleGrille> numeros{};
+
+    constexpr TableTrous() {
+        numeros.fill(-1);
+        int k = 0;
+        for (int y = 2; y <= 8; ++y) {
+            for (int x = 2; x <= 8; ++x) {
+                if (EstTrou(x, y)) {
+                    cellules[static_cast<size_t>(k)] = {x, y};
+                    numeros[Grille::Indice(x, y)] = k;
+                    ++k;
+                }
+            }
+        }
+    }
+};
+
+inline constexpr TableTrous Numerotation;
+
+} // namespace detail
+
 // Hole number 0..32 in reading order, or -1 when (x, y) is not a hole.
-int NumeroBille(int x, int y);
+constexpr int NumeroBille(int x, int y) {
+    if (x < 0 || x >= TailleGrille || y < 0 || y >= TailleGrille) {
+        return -1;
+    }
+    return detail::Numerotation.numeros[Grille::Indice(x, y)];
+}
 // The cell of hole number k; k must lie in 0..32.
-Cellule CelluleBille(int k);
+constexpr Cellule CelluleBille(int k) {
+    return detail::Numerotation.cellules.at(static_cast<size_t>(k));
+}
 
 // Two characters: the digit of x then the digit of y ("55" for the centre).
 std::string CleCase(Cellule c);

@@ -1,5 +1,6 @@
 #include "model/Partie.h"
 
+#include <cassert>
 #include <cstdlib>
 
 namespace marbello {
@@ -27,13 +28,13 @@ std::string MessageCompte(int billes) {
     return billes == 1 ? TexteTermine : "Il reste " + std::to_string(billes) + " billes.";
 }
 
-Partie::Partie() : Historique(TailleHistoriqueInitiale) {
+Partie::Partie() : historique_(TailleHistoriqueInitiale) {
     InitialiserPlateau(Plateau);
 }
 
 Annonce Partie::CommencerPartie() {
-    CoupCourant = 0;
-    CoupMax = 0;
+    coupCourant_ = 0;
+    coupMax_ = 0;
     if (PartieEnCours) {
         InitialiserPlateau(Plateau);
         PartieEnCours = false;
@@ -54,6 +55,7 @@ Annonce Partie::CommencerPartie() {
 }
 
 ResultatCoup Partie::JouerCoup(Cellule source, Cellule cible) {
+    assert(EstTrou(source.x, source.y) && EstTrou(cible.x, cible.y));
     if (Plateau[cible] != CaseVide) {
         return {};
     }
@@ -71,9 +73,9 @@ ResultatCoup Partie::JouerCoup(Cellule source, Cellule cible) {
     Plateau[source] = CaseVide;
     Plateau[sautee] = CaseVide;
     Plateau[cible] = CaseBille;
-    ++CoupCourant;
-    CoupMax = CoupCourant;
-    const int billes = EnregistrerPosition(CoupCourant);
+    ++coupCourant_;
+    coupMax_ = coupCourant_;
+    const int billes = EnregistrerPosition(coupCourant_);
     return {true, sautee, MessageApresCoup(billes)};
 }
 
@@ -81,10 +83,10 @@ int Partie::EnregistrerPosition(int n) {
     if (n < 0) {
         return CompterBilles(Plateau);
     }
-    if (static_cast<size_t>(n) >= Historique.size()) {
-        Historique.resize(static_cast<size_t>(n) + 1);
+    if (static_cast<size_t>(n) >= historique_.size()) {
+        historique_.resize(static_cast<size_t>(n) + 1);
     }
-    Grille& cliche = Historique[static_cast<size_t>(n)];
+    Grille& cliche = historique_[static_cast<size_t>(n)];
     int billes = 0;
     for (int y = 2; y <= 8; ++y) {
         for (int x = 2; x <= 8; ++x) {
@@ -97,18 +99,18 @@ int Partie::EnregistrerPosition(int n) {
 
 std::optional<std::string> Partie::ParcourirHistorique(float sens) {
     if (sens == -1.0F) {
-        if (CoupCourant < 1) {
+        if (coupCourant_ < 1) {
             return std::nullopt;
         }
     } else if (sens == 1.0F) {
-        if (CoupCourant >= CoupMax) {
+        if (coupCourant_ >= coupMax_) {
             return std::nullopt;
         }
     } else {
         return std::nullopt;
     }
-    CoupCourant += static_cast<int32_t>(sens);
-    const Grille& cliche = Historique[static_cast<size_t>(CoupCourant)];
+    coupCourant_ += static_cast<int32_t>(sens);
+    const Grille& cliche = historique_[static_cast<size_t>(coupCourant_)];
     Plateau.cases.fill(CaseHors);
     int billes = 0;
     for (int k = 0; k < NbTrous; ++k) {
@@ -123,8 +125,8 @@ std::optional<std::string> Partie::ParcourirHistorique(float sens) {
 }
 
 std::string Partie::RepartirDeLaPosition() {
-    CoupCourant = 0;
-    CoupMax = 0;
+    coupCourant_ = 0;
+    coupMax_ = 0;
     return MessageCompte(EnregistrerPosition(0));
 }
 

@@ -44,7 +44,7 @@ struct Annonce {
     std::string message;
 };
 
-// The board and the record of one game. Invariant while a game is under way:
+// The board and the record of one game. Invariant, kept by the class alone:
 // 0 <= CoupCourant <= CoupMax < Historique.size(), and after every move, undo and redo the
 // board equals snapshot CoupCourant. The record grows past 50 moves when marbles added by hand
 // make a longer line of play.
@@ -56,16 +56,17 @@ public:
 
     Grille Plateau;
     bool PartieEnCours = false;
-    int32_t CoupCourant = 0;
-    int32_t CoupMax = 0;
-    std::vector<Grille> Historique;
+
+    int32_t CoupCourant() const { return coupCourant_; }
+    int32_t CoupMax() const { return coupMax_; }
+    const std::vector<Grille>& Historique() const { return historique_; }
 
     // Starts the game (opening the centre when no hole is empty), or prepares a new one when a
     // game is under way. The caller has already refused it during a search.
     Annonce CommencerPartie();
 
     // The jump from source to cible, judged by the rule of a move made with the mouse. A refused
-    // move changes nothing.
+    // move changes nothing. Precondition: both cells are holes (checked in debug builds).
     ResultatCoup JouerCoup(Cellule source, Cellule cible);
 
     // Copies the playable square into snapshot n and returns its marble count.
@@ -78,6 +79,11 @@ public:
     // Starts a fresh record from the board as it stands: snapshot 0 is the board and both
     // counters are 0. Returns the count message.
     std::string RepartirDeLaPosition();
+
+private:
+    int32_t coupCourant_ = 0;
+    int32_t coupMax_ = 0;
+    std::vector<Grille> historique_;
 };
 
 } // namespace marbello

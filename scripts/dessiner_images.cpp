@@ -176,18 +176,34 @@ void DessinerPilule(QPainter& p, const Pilule& pilule) {
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), rayon - 0.5, rayon - 0.5);
 }
 
+// The navy of the disc that covers the holes and of the panels over the board: the skin takes it
+// wherever their edges lie, so that they meet it without a seam.
+const QColor Marine(0, 0, 128);
+// Out to this radius the field is that navy: the corners of the panels lie within it. The disc
+// over the holes (radius 149) hides the light inside RayonLumiere whenever a panel is shown.
+constexpr double RayonMarine = 178.0;
+constexpr double RayonLumiere = 145.0;
+
 void DessinerFond(QPainter& p) {
     const QPointF centre = Disque.center();
     const double rayon = Disque.width() / 2;
 
-    QRadialGradient fond(centre, rayon, centre + QPointF(-70, -80));
-    fond.setColorAt(0.0, QColor(34, 44, 176));
-    fond.setColorAt(0.5, QColor(6, 8, 138));
-    fond.setColorAt(0.85, QColor(0, 0, 110));
+    // The rim darkens towards the edge; the field stays navy.
+    QRadialGradient fond(centre, rayon);
+    fond.setColorAt(0.0, Marine);
+    fond.setColorAt(RayonMarine / rayon, Marine);
     fond.setColorAt(1.0, QColor(0, 0, 82));
     p.setPen(Qt::NoPen);
     p.setBrush(fond);
     p.drawEllipse(Disque);
+
+    // Light from the upper left on the middle of the field, fading into the navy.
+    QRadialGradient lumiere(centre, RayonLumiere, centre + QPointF(-60, -70));
+    lumiere.setColorAt(0.0, QColor(30, 38, 170));
+    lumiere.setColorAt(0.6, QColor(6, 8, 138));
+    lumiere.setColorAt(1.0, Marine);
+    p.setBrush(lumiere);
+    p.drawEllipse(centre, RayonLumiere, RayonLumiere);
 
     // Raised bevel on the outer edge: lit upper left, shaded lower right.
     QLinearGradient biseau(Disque.topLeft(), Disque.bottomRight());
@@ -199,7 +215,7 @@ void DessinerFond(QPainter& p) {
     p.drawEllipse(centre, rayon - 2.5, rayon - 2.5);
 
     // The playing field lies a little lower than the rim: a groove shaded the other way round.
-    const double rayonChamp = rayon - 10;
+    const double rayonChamp = RayonMarine + 3;
     QLinearGradient rainure(centre - QPointF(rayonChamp, rayonChamp),
                             centre + QPointF(rayonChamp, rayonChamp));
     rainure.setColorAt(0.0, QColor(0, 0, 50));

@@ -2,14 +2,6 @@
 
 namespace marbello {
 
-namespace {
-
-bool DansLaGrille(int x, int y) {
-    return x >= 0 && x < TailleGrille && y >= 0 && y < TailleGrille;
-}
-
-} // namespace
-
 bool Avancer(const Recherche& recherche, int valeur, Grille& plateau) {
     if (recherche.Solution.size() < 2) {
         return false;
@@ -27,14 +19,21 @@ bool Avancer(const Recherche& recherche, int valeur, Grille& plateau) {
     for (int j = 1; j <= valeur; ++j) {
         const Coup& m = coups[static_cast<size_t>(j)];
         const auto pas = PasDirection(m.Direction);
-        // A record whose cells leave the grid cannot come from a search: skipped like an unknown
-        // direction rather than written out of bounds.
-        if (!pas || !DansLaGrille(m.X, m.Y) || !DansLaGrille(m.X + 2 * pas->x, m.Y + 2 * pas->y)) {
+        if (!pas) {
             continue;
         }
-        plateau(m.X, m.Y) = CaseVide;
-        plateau(m.X + pas->x, m.Y + pas->y) = CaseVide;
-        plateau(m.X + 2 * pas->x, m.Y + 2 * pas->y) = CaseBille;
+        const Cellule depart{m.X, m.Y};
+        const Cellule saute{m.X + pas->x, m.Y + pas->y};
+        const Cellule arrivee{m.X + 2 * pas->x, m.Y + 2 * pas->y};
+        // A record that leaves the cross cannot come from a search: skipped like an unknown
+        // direction, so that the margin keeps reading CaseHors.
+        if (NumeroBille(depart.x, depart.y) < 0 || NumeroBille(saute.x, saute.y) < 0 ||
+            NumeroBille(arrivee.x, arrivee.y) < 0) {
+            continue;
+        }
+        plateau[depart] = CaseVide;
+        plateau[saute] = CaseVide;
+        plateau[arrivee] = CaseBille;
     }
     return true;
 }

@@ -1,5 +1,9 @@
 #include "solver/Pagodes.h"
 
+#include <algorithm>
+#include <bit>
+#include <climits>
+
 namespace marbello {
 
 namespace {
@@ -56,6 +60,32 @@ Bits CasesFinalesPossibles(Bits billes) {
         }
     }
     return cases;
+}
+
+Marges MargesPagodes(Bits billes, Bits finales) {
+    Marges marges{};
+    for (size_t f = 0; f < NbMarges; ++f) {
+        int seuil = INT_MAX;
+        for (Bits b = finales; b != 0; b &= b - 1) {
+            seuil =
+                std::min<int>(seuil, Pagodes.poids[static_cast<size_t>(std::countr_zero(b))][f]);
+        }
+        int somme = 0;
+        for (Bits b = billes; b != 0; b &= b - 1) {
+            somme += Pagodes.poids[static_cast<size_t>(std::countr_zero(b))][f];
+        }
+        marges[f] = static_cast<int16_t>(somme - seuil);
+    }
+    return marges;
+}
+
+bool ExclueParPagodes(Bits billes) {
+    const Bits finales = CasesFinalesPossibles(billes);
+    if (finales == 0) {
+        return true;
+    }
+    const Marges marges = MargesPagodes(billes, finales);
+    return std::any_of(marges.begin(), marges.end(), [](int16_t m) { return m < 0; });
 }
 
 } // namespace marbello

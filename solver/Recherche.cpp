@@ -1,108 +1,31 @@
 #include "solver/Recherche.h"
 
 #include "solver/Pagodes.h"
+#include "solver/Vecteurs.h"
 
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstring>
 
 namespace marbello {
 
 namespace {
 
-constexpr int NumeroTrou(Cellule c) {
-    int k = 0;
-    for (int y = 2; y <= 8; ++y) {
-        for (int x = 2; x <= 8; ++x) {
-            if (x == c.x && y == c.y) {
-                return k;
-            }
-            k += EstTrou(x, y) ? 1 : 0;
-        }
-    }
-    return -1;
-}
-
-// Lane f = 8 * weighting + symmetry holds the weighting read through that symmetry, itself a
-// pagoda weighting since a symmetry maps jumps to jumps.
-struct TablesPagodes {
-    std::array<std::array<int16_t, 64>, 49> poids{}; // by bit, then lane
-    // What each jump adds to each sum (never more than 0).
-    alignas(16) std::array<std::array<int16_t, 64>, NbSauts> ecarts{};
-
-    constexpr TablesPagodes() {
-        for (int b = 0; b < 49; ++b) {
-            const Cellule c = CaseDuBit(b);
-            if (!EstTrou(c.x, c.y)) {
-                continue;
-            }
-            for (int p = 0; p < NbPagodes; ++p) {
-                for (int s = 0; s < NbSymetries; ++s) {
-                    const int trou = NumeroTrou(ImageCase(s, c));
-                    const int voie = 8 * p + s;
-                    poids[static_cast<size_t>(b)][static_cast<size_t>(voie)] = static_cast<int16_t>(
-                        PoidsPagodes[static_cast<size_t>(p)][static_cast<size_t>(trou)]);
-                }
-            }
-        }
-        for (size_t j = 0; j < NbSauts; ++j) {
-            const Saut& s = Tables.sauts[j];
-            for (size_t f = 0; f < 64; ++f) {
-                ecarts[j][f] = static_cast<int16_t>(poids[static_cast<size_t>(s.arrivee)][f] -
-                                                    poids[static_cast<size_t>(s.depart)][f] -
-                                                    poids[static_cast<size_t>(s.saute)][f]);
-            }
-        }
-    }
-};
-
-constexpr TablesPagodes Pagodes{};
-
-// enfant = parent + ecart, lane by lane, over 64 lanes; true when a lane of the result is
-// negative. Eight lanes at a time where the compiler offers vector types.
+// enfant = parent + ecart, lane by lane, over 64 lanes, eight at a time; true when a lane of the
+// result is negative.
 template <bool Ecrire>
 bool SommeNegative(const int16_t* parent, const int16_t* ecart, int16_t* enfant) {
-#if defined(__GNUC__)
-    using Huit = int16_t __attribute__((vector_size(16)));
-    Huit ou{};
-#pragma GCC unroll 8
+    Int16x8 ou{};
+    MARBELLO_DEROULER
     for (int k = 0; k < 64; k += 8) {
-        Huit a;
-        Huit b;
-        std::memcpy(&a, parent + k, sizeof a);
-        std::memcpy(&b, ecart + k, sizeof b);
-        const Huit somme = a + b;
+        const Int16x8 somme =
+            ChargerVecteur<Int16x8>(parent + k) + ChargerVecteur<Int16x8>(ecart + k);
         if constexpr (Ecrire) {
-            std::memcpy(enfant + k, &somme, sizeof somme);
+            RangerVecteur(enfant + k, somme);
         }
         ou |= somme;
     }
-    uint64_t mots[2];
-    std::memcpy(mots, &ou, sizeof mots);
-    return ((mots[0] | mots[1]) & 0x8000800080008000ull) != 0;
-#else
-    int ou = 0;
-    for (int k = 0; k < 64; ++k) {
-        const auto somme = static_cast<int16_t>(parent[k] + ecart[k]);
-        if constexpr (Ecrire) {
-            enfant[k] = somme;
-        }
-        ou |= somme;
-    }
-    return ou < 0;
-#endif
-}
-
-// Starts loading memory that is about to be read.
-inline void Anticiper(const void* adresse) {
-#if defined(__GNUC__)
-    if (adresse != nullptr) {
-        __builtin_prefetch(adresse);
-    }
-#else
-    (void)adresse;
-#endif
+    return UneVoieNegative(ou);
 }
 
 double ProchainMultiple(double essais) {
@@ -111,7 +34,8 @@ double ProchainMultiple(double essais) {
 
 } // namespace
 
-Recherche::Recherche(int log2SeauxTable) : positionsMortes_(log2SeauxTable) {
+Recherche::Recherche(int log2SeauxTable, const TableResolubles* resolubles)
+    : positionsMortes_(log2SeauxTable), resolubles_(resolubles) {
     Preparer();
 }
 
@@ -170,27 +94,19 @@ bool Recherche::Preparee(Bits billes) {
         return false;
     }
     Niveau& racine = niveaux_[0];
-    int16_t ou = 0;
-    for (size_t f = 0; f < NbMarges; ++f) {
-        int seuil = INT16_MAX;
-        for (Bits b = finales; b != 0; b &= b - 1) {
-            seuil =
-                std::min<int>(seuil, Pagodes.poids[static_cast<size_t>(std::countr_zero(b))][f]);
-        }
-        int somme = 0;
-        for (Bits b = billes; b != 0; b &= b - 1) {
-            somme += Pagodes.poids[static_cast<size_t>(std::countr_zero(b))][f];
-        }
-        racine.marges[f] = static_cast<int16_t>(somme - seuil);
-        ou = static_cast<int16_t>(ou | racine.marges[f]);
-    }
-    if (ou < 0) {
-        ++Mesure.CoupesPagode;
-        return false;
-    }
+    racine.marges = MargesPagodes(billes, finales);
     racine.position = billes;
     for (int s = 0; s < NbSymetries; ++s) {
         racine.images[static_cast<size_t>(s)] = Compacter(ImageBits(billes, s));
+    }
+    if (std::any_of(racine.marges.begin(), racine.marges.end(), [](int16_t m) { return m < 0; })) {
+        ++Mesure.CoupesPagode;
+        return false;
+    }
+    if (resolubles_ != nullptr && std::popcount(billes) >= TableResolubles::BillesMin &&
+        !resolubles_->Resoluble(racine.images)) {
+        ++Mesure.CoupesResolubles;
+        return false;
     }
     racine.adresse =
         positionsMortes_.Adresser(*std::min_element(racine.images.begin(), racine.images.end()));
@@ -236,19 +152,19 @@ void Recherche::Visiter(int profondeur) {
         for (; directions != 0; directions &= directions - 1) {
             const auto d = static_cast<size_t>(std::countr_zero(directions));
             const int saut = Tables.indice[static_cast<size_t>(bit)][d];
-            if (SommeNegative<false>(niveau.marges.data(),
-                                     Pagodes.ecarts[static_cast<size_t>(saut)].data(), nullptr)) {
-                ++Mesure.CoupesPagode;
+            if (Morte(niveau, billes - 1, saut)) {
                 continue;
             }
             const auto& images = Tables.imagesSaut[static_cast<size_t>(saut)];
             Trous cle = ~Trous{0};
-#pragma GCC unroll 8
+            MARBELLO_DEROULER
             for (size_t s = 0; s < NbSymetries; ++s) {
                 cle = std::min(cle, niveau.images[s] ^ images[s]);
             }
             const auto adresse = positionsMortes_.Adresser(cle);
-            Anticiper(positionsMortes_.PremierSeau(adresse));
+            if (const void* seau = positionsMortes_.PremierSeau(adresse)) {
+                Anticiper(seau);
+            }
             candidats[static_cast<size_t>(nbCandidats++)] = {saut, adresse};
         }
     }
@@ -267,13 +183,31 @@ void Recherche::Visiter(int profondeur) {
     }
 }
 
+bool Recherche::Morte(const Niveau& niveau, int billes, int saut) {
+    if (SommeNegative<false>(niveau.marges.data(), Pagodes.ecarts[static_cast<size_t>(saut)].data(),
+                             nullptr)) {
+        ++Mesure.CoupesPagode;
+        return true;
+    }
+    if (resolubles_ == nullptr || billes < TableResolubles::BillesMin) {
+        return false;
+    }
+    std::array<Trous, NbSymetries> images{};
+    for (size_t s = 0; s < NbSymetries; ++s) {
+        images[s] = niveau.images[s] ^ Tables.imagesSaut[static_cast<size_t>(saut)][s];
+    }
+    const bool morte = !resolubles_->Resoluble(images);
+    Mesure.CoupesResolubles += morte ? 1 : 0;
+    return morte;
+}
+
 void Recherche::Descendre(int profondeur, int saut, const TablePositionsMortes::Adresse& adresse) {
     const Niveau& parent = niveaux_[static_cast<size_t>(profondeur)];
     Niveau& enfant = niveaux_[static_cast<size_t>(profondeur) + 1];
     SommeNegative<true>(parent.marges.data(), Pagodes.ecarts[static_cast<size_t>(saut)].data(),
                         enfant.marges.data());
     const auto& images = Tables.imagesSaut[static_cast<size_t>(saut)];
-#pragma GCC unroll 8
+    MARBELLO_DEROULER
     for (size_t s = 0; s < NbSymetries; ++s) {
         enfant.images[s] = parent.images[s] ^ images[s];
     }

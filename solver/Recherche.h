@@ -2,8 +2,10 @@
 
 #include "model/Grille.h"
 #include "model/Partie.h"
+#include "solver/Pagodes.h"
 #include "solver/PositionBinaire.h"
 #include "solver/TablePositionsMortes.h"
+#include "solver/TableResolubles.h"
 
 #include <array>
 #include <cstdint>
@@ -39,7 +41,9 @@ struct EtatRecherche {
 // solution in that order is the one kept. Positions that cannot lead to one marble are skipped
 // without being visited: those whose marbles lie in no class a single marble can end in, those a
 // pagoda weighting rules out, and those already proven dead. Skipping them never changes the
-// solution. The dead positions (with their symmetric images) are remembered for the life of the
+// solution. Positions with many marbles are answered by the table of positions with a solution
+// (TableResolubles), so the search goes down those levels along the first solution alone. The
+// dead positions met below (with their symmetric images) are remembered for the life of the
 // object in a table of fixed size (16 MiB by default), emptied when a search starts with it more
 // than half full.
 class Recherche : public EtatRecherche {
@@ -47,14 +51,18 @@ public:
     static constexpr int PasAttente = 50'000;         // trials between two steps of Attente
     static constexpr double RemiseAZero = 50'000'000; // NbEssais above this restarts from 0
 
-    explicit Recherche(int log2SeauxTable = TablePositionsMortes::Log2SeauxParDefaut);
+    // Without a table of positions with a solution (nullptr), every level is searched.
+    explicit Recherche(int log2SeauxTable = TablePositionsMortes::Log2SeauxParDefaut,
+                       const TableResolubles* resolubles = TableIntegree());
 
     // For measurements: what the last search did, whatever the hooks.
     struct Mesures {
-        uint64_t Positions = 0;    // positions visited
-        uint64_t Essais = 0;       // trials, without the restart of NbEssais
-        uint64_t CoupesPagode = 0; // positions skipped by a pagoda weighting
-        uint64_t CoupesTable = 0;  // positions skipped as already proven dead
+        uint64_t Positions = 0;        // positions visited
+        uint64_t Essais = 0;           // trials, without the restart of NbEssais
+        uint64_t CoupesPagode = 0;     // positions skipped by a pagoda weighting
+        uint64_t CoupesTable = 0;      // positions skipped as already proven dead
+        uint64_t CoupesResolubles = 0; // positions skipped as without solution by TableResolubles
+        friend bool operator==(const Mesures&, const Mesures&) = default;
     };
     Mesures Mesure;
 
@@ -69,10 +77,8 @@ public:
     const TablePositionsMortes& PositionsMortes() const { return positionsMortes_; }
 
 private:
-    static constexpr int NbMarges = 64; // every pagoda weighting under every symmetry
-
     struct Niveau {
-        alignas(16) std::array<int16_t, NbMarges> marges; // sum minus threshold; < 0: dead
+        alignas(16) Marges marges; // weight minus threshold; < 0: dead (MargesPagodes)
         Bits position;
         std::array<Trous, NbSymetries> images; // the symmetric images, for the key
         TablePositionsMortes::Adresse adresse; // of the key in the table
@@ -84,7 +90,11 @@ private:
     void CompterEssais(int n);
     void EnregistrerSolution();
 
+    // Dead by a pagoda weighting or, with many marbles, by the table of positions with a solution.
+    bool Morte(const Niveau& niveau, int billes, int saut);
+
     TablePositionsMortes positionsMortes_;
+    const TableResolubles* resolubles_;
     std::array<Niveau, NbTrous + 1> niveaux_{};
     int billesDepart_ = 0;
     double prochaineAttente_ = PasAttente;

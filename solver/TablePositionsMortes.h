@@ -1,11 +1,11 @@
 #pragma once
 
 #include "solver/PositionBinaire.h"
+#include "solver/Vecteurs.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 
 namespace marbello {
@@ -91,23 +91,9 @@ private:
     }
 
     static bool Present(const Seau& seau, uint16_t entree) {
-#if defined(__GNUC__)
-        using Huit = uint16_t __attribute__((vector_size(16)));
-        Huit a;
-        Huit b;
-        std::memcpy(&a, seau.data(), sizeof a);
-        std::memcpy(&b, seau.data() + 8, sizeof b);
-        const Huit egal = (a == entree) | (b == entree);
-        uint64_t mots[2];
-        std::memcpy(mots, &egal, sizeof mots);
-        return (mots[0] | mots[1]) != 0;
-#else
-        bool trouve = false;
-        for (const uint16_t e : seau) {
-            trouve |= e == entree;
-        }
-        return trouve;
-#endif
+        const Uint16x8 egal = (ChargerVecteur<Uint16x8>(seau.data()) == entree) |
+                              (ChargerVecteur<Uint16x8>(seau.data() + 8) == entree);
+        return UneVoie(egal);
     }
 
     struct Liberer {

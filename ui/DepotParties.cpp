@@ -46,17 +46,6 @@ QStringList DepotParties::FiltreParties() {
     return {QLatin1Char('*') + QLatin1String(ExtensionPartie)};
 }
 
-bool DepotParties::EstNomDePartie(const QString& nomFichier) {
-    const QLatin1String extension(ExtensionPartie);
-    return nomFichier.size() > extension.size() &&
-           nomFichier.endsWith(extension, Qt::CaseInsensitive);
-}
-
-QStringList DepotParties::ListerParties() const {
-    // Name filters of QDir ignore case unless told otherwise.
-    return QDir(dossier_).entryList(FiltreParties(), QDir::Files, QDir::Name | QDir::IgnoreCase);
-}
-
 std::optional<QString> DepotParties::RefusNomFichier(const QString& nomFichier) {
     // Invalid UTF-16 has no file-system encoding.
     if (!nomFichier.isValidUtf16()) {

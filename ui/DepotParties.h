@@ -27,11 +27,8 @@ public:
 
     const QString& dossier() const { return dossier_; }
 
-    // The pattern of the saved-game list; matched without regard to case.
+    // The pattern of the saved-game list; the list matches it without regard to case.
     static QStringList FiltreParties();
-    static bool EstNomDePartie(const QString& nomFichier);
-    // Saved games of the folder, sorted without regard to case.
-    QStringList ListerParties() const;
 
     // nullopt when nom (without extension) may name a saved game, else why it may not.
     static std::optional<QString> RefusNom(const QString& nom);

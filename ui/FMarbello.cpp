@@ -1,5 +1,6 @@
 #include "ui/FMarbello.h"
 
+#include "ui/Apparence.h"
 #include "ui/DepotParties.h"
 #include "ui/FiltreGlobal.h"
 #include "ui/Forme.h"
@@ -22,21 +23,16 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <cmath>
 
 namespace marbello {
 
 namespace {
 
-const QColor Marine(0, 0, 128);
 const QColor GrisClair(224, 224, 224);
 const QColor GrisMessage(192, 192, 192);
 const QColor GrisFond(128, 128, 128);
-
-// Layout figures are twips; the window system places controls on whole pixels.
-int Pixels(double twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
 
 void Colorer(QWidget* controle, const QColor& texte) {
     QPalette palette = controle->palette();
@@ -108,6 +104,23 @@ void AjusterPolice(QLabel* etiquette) {
     etiquette->setFont(police);
 }
 
+// A removed row takes the selection with it. The view would select the next row instead: a game
+// the player never chose, which the waste bin or "Ouvrir" would then act on.
+class ListeParties : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int debut, int fin) override {
+        const QModelIndex courant = currentIndex();
+        if (courant.isValid() && courant.parent() == parent && courant.row() >= debut &&
+            courant.row() <= fin) {
+            selectionModel()->clear();
+        }
+        QListView::rowsAboutToBeRemoved(parent, debut, fin);
+    }
+};
+
 } // namespace
 
 FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
@@ -149,7 +162,7 @@ void FMarbello::CreerControles() {
     setWindowIcon(icone);
 
     const qreal ratio = devicePixelRatioF();
-    peau_ = ImageRessource(QStringLiteral("fond"), ratio);
+    peau_ = PeauAPeindre(QStringLiteral("fond"), ratio);
 
     // Marble images first, so that everything else lies above them.
     for (int k = 0; k < NbTrous; ++k) {
@@ -171,24 +184,23 @@ void FMarbello::CreerControles() {
 
     struct DefinitionBouton {
         QRect place;
-        const char* texte;
+        QString texte;
         const char* bulle;
     };
     const std::array<DefinitionBouton, 7> boutons{{
-        {{298, 10, 150, 16},
-         "Chercher une solution",
-         "Lancer une recherche de solution ou la stopper."},
-        {{377, 76, 55, 16}, "Damier", "Distinguer les billes \"blanches\" des billes \"noires\""},
-        {{338, 43, 102, 16}, "A Propos / Aide", ""},
-        {{317, 375, 112, 16}, TexteGo, "Commencer ou recommencer une partie"},
-        {{380, 309, 50, 18}, "Quitter", "Au revoir."},
-        {{343, 342, 49, 18}, "<<<", "Reculer d'un coup"},
-        {{385, 342, 49, 18}, ">>>", "Avancer d'un coup"},
+        {{298, 10, 150, 16}, TexteChercher, "Lancer une recherche de solution ou la stopper."},
+        {{377, 76, 55, 16},
+         TexteDamier,
+         "Distinguer les billes \"blanches\" des billes \"noires\""},
+        {{338, 43, 102, 16}, QStringLiteral("A Propos / Aide"), ""},
+        {{317, 375, 112, 16}, QString::fromUtf8(TexteGo), "Commencer ou recommencer une partie"},
+        {{380, 309, 50, 18}, QStringLiteral("Quitter"), "Au revoir."},
+        {{343, 342, 49, 18}, QStringLiteral("<<<"), "Reculer d'un coup"},
+        {{385, 342, 49, 18}, QStringLiteral(">>>"), "Avancer d'un coup"},
     }};
     for (size_t i = 0; i < boutons.size(); ++i) {
-        QLabel* bouton =
-            CreerEtiquette(this, QStringLiteral("BOUTON%1").arg(i), boutons[i].place,
-                           QString::fromUtf8(boutons[i].texte), GrisClair, Qt::AlignHCenter);
+        QLabel* bouton = CreerEtiquette(this, QStringLiteral("BOUTON%1").arg(i), boutons[i].place,
+                                        boutons[i].texte, GrisClair, Qt::AlignHCenter);
         bouton->setToolTip(QString::fromUtf8(boutons[i].bulle));
         bouton->setMouseTracking(true);
         bouton->installEventFilter(this);
@@ -249,13 +261,13 @@ void FMarbello::CreerControles() {
                             Qt::white, Qt::AlignHCenter);
     Command3 = CreerBouton(FraOpenClose, "Command3", QRect(49, 55, 152, 31),
                            QStringLiteral("Construire une partie"));
-    File1 = new QListView(FraOpenClose);
+    File1 = new ListeParties(FraOpenClose);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(49, 102, 152, 67);
     File1->hide();
     File1Dossier = new QFileSystemModel(this);
     File1Dossier->setFilter(QDir::Files);
-    File1Dossier->setNameFilters({QStringLiteral("*.Mbo")});
+    File1Dossier->setNameFilters(DepotParties::FiltreParties());
     File1Dossier->setNameFilterDisables(false);
     Text1 = new QLineEdit(FraOpenClose);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -368,9 +380,20 @@ void FMarbello::RaccourcisClavier() {
             &QShortcut::activated, this, avant);
 }
 
+// A session without a window manager gives no window the focus, and tool-tips show only in the
+// active window.
+void FMarbello::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        activateWindow();
+    }
+}
+
 void FMarbello::paintEvent(QPaintEvent* /*event*/) {
     QPainter peintre(this);
-    peintre.fillRect(rect(), Qt::black);
+    if (!testAttribute(Qt::WA_TranslucentBackground)) {
+        peintre.fillRect(rect(), Qt::black);
+    }
     peintre.drawPixmap(0, 0, peau_);
 }
 

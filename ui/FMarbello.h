@@ -68,6 +68,7 @@ public:
     // --- end of the open and save panel ---
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -102,6 +103,7 @@ private:
     void BOUTON_MouseMove(int index);
     void Form_MouseMove();
     void MettreEnGras(int index);
+    void EcrireMessage(const QString& message);
     void MasquerJeu();
     void RetablirJeu();
     void Command1_Click();
@@ -132,14 +134,13 @@ private:
     void EnregistrerPartie(const QString& nom);
     void OuvrirPartie(const QString& nomFichier);
     QString FichierChoisi() const;
-    void DireErreur(const QString& message);
 
     Partie partie_;
     QString dossierParties_;
 
     std::array<QLabel*, 7> BOUTON{};
     std::array<Vignette*, 2> Image1{};
-    QLabel* Label3 = nullptr; // its "Tag" property keeps the message a closing panel puts back
+    QLabel* Label3 = nullptr; // written by EcrireMessage only; see there for its "Tag" property
     std::array<Vignette*, NbTrous> imgBille{};
     Vignette* Image2 = nullptr;
     std::array<Vignette*, 2> Image3{};

@@ -70,6 +70,14 @@ void FMarbello::MettreEnGras(int index) {
     }
 }
 
+// The one way to write the message line. Its saved copy (the "Tag" property), which a closing
+// panel puts back, follows: what was written while a panel covered the board is what the player
+// sees once it closes.
+void FMarbello::EcrireMessage(const QString& message) {
+    Label3->setText(message);
+    Label3->setProperty("Tag", message);
+}
+
 // Stores unconditionally, whatever is already stored.
 void FMarbello::MasquerJeu() {
     FraAIDE->hide();

@@ -10,10 +10,10 @@
 
 namespace marbello {
 
-// Drawn shapes take no input: a press on them is a press on the body.
+// The skin and the navy disc over the holes; not the waiting dots, which belong to their frame.
 bool FMarbello::EstLeCorps(QPoint position) const {
-    QWidget* dessous = childAt(position);
-    return dessous == nullptr || qobject_cast<Forme*>(dessous) != nullptr;
+    const QWidget* dessous = childAt(position);
+    return dessous == nullptr || dessous == Shape1;
 }
 
 void FMarbello::mousePressEvent(QMouseEvent* event) {

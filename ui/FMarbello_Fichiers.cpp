@@ -114,7 +114,7 @@ void FMarbello::Command6_Click() {
 // Saving keeps the game record as it is. A full board writes nothing and says nothing.
 void FMarbello::EnregistrerPartie(const QString& nom) {
     if (const auto refus = DepotParties(dossierParties_).EnregistrerPartie(nom, partie_.Plateau)) {
-        DireErreur(*refus);
+        EcrireMessage(*refus);
     }
 }
 
@@ -124,7 +124,7 @@ void FMarbello::OuvrirPartie(const QString& nomFichier) {
     const DepotParties::Ouverture ouverture =
         DepotParties(dossierParties_).OuvrirPartie(nomFichier);
     if (!ouverture.ok) {
-        DireErreur(ouverture.message);
+        EcrireMessage(ouverture.message);
         return;
     }
     partie_.Plateau = GrilleDepuisBilles(ouverture.billes);
@@ -139,12 +139,6 @@ QString FMarbello::FichierChoisi() const {
         return {};
     }
     return File1Dossier->fileName(choisis.front());
-}
-
-// Into the saved copy too, so that the message outlives the panel's closing.
-void FMarbello::DireErreur(const QString& message) {
-    Label3->setText(message);
-    Label3->setProperty("Tag", message);
 }
 
 } // namespace marbello

@@ -1,6 +1,7 @@
 // The board view: placing and painting the 33 marble images, the checkerboard colouring, and the
 // mouse on the marbles (first marble, jumps by drag and drop, marbles added or removed by hand).
 
+#include "ui/Apparence.h"
 #include "ui/FMarbello.h"
 #include "ui/FiltreGlobal.h"
 #include "ui/Vignette.h"
@@ -11,21 +12,18 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <cmath>
 
 namespace marbello {
 
 namespace {
 
-const QString TexteDamier = QStringLiteral("Damier");
 const QString TexteNormal = QStringLiteral("Normal");
 
 // Marble images are centred on (590 x + 50, 590 y + 20) twips, placed on whole pixels.
 QPoint PlaceBille(Cellule c, QSize taille) {
     const double gauche = 590.0 * c.x - taille.width() * 15.0 / 2.0 + 50.0;
     const double haut = 590.0 * c.y - taille.height() * 15.0 / 2.0 + 20.0;
-    return {static_cast<int>(std::lround(gauche / 15.0)),
-            static_cast<int>(std::lround(haut / 15.0))};
+    return {Pixels(gauche), Pixels(haut)};
 }
 
 } // namespace
@@ -82,7 +80,7 @@ void FMarbello::CommencerPartie() {
         }
     }
     BOUTON[3]->setText(QString::fromStdString(annonce.legendeDepart));
-    Label3->setText(QString::fromStdString(annonce.message));
+    EcrireMessage(QString::fromStdString(annonce.message));
 }
 
 // Repaints what is on screen; the grid is not read.
@@ -161,7 +159,7 @@ void FMarbello::imgBille_DragDrop(int index, int source) {
         }
     }
     imgBille[static_cast<size_t>(index)]->DonnerImage(ImageDeLaRegle(index));
-    Label3->setText(QString::fromStdString(coup.message));
+    EcrireMessage(QString::fromStdString(coup.message));
 }
 
 // A left press drags at once, with the white marble as the pointer. The drag is hand-made: until
@@ -243,12 +241,9 @@ void FMarbello::PeindreBilles() {
 void FMarbello::AfficherPlateau() {
     const int billes = partie_.EnregistrerPosition(0);
     PeindreBilles();
-    const QString message = QString::fromStdString(MessageCompte(billes));
-    Label3->setText(message);
-    Label3->setProperty("Tag", message);
+    EcrireMessage(QString::fromStdString(MessageCompte(billes)));
 }
 
-// The saved copy of the message (Label3's Tag) is left alone, unlike AfficherPlateau.
 void FMarbello::ParcourirHistorique(float sens) {
     if (RechercheEnCours) {
         return;
@@ -258,7 +253,7 @@ void FMarbello::ParcourirHistorique(float sens) {
         return;
     }
     PeindreBilles();
-    Label3->setText(QString::fromStdString(*message));
+    EcrireMessage(QString::fromStdString(*message));
 }
 
 } // namespace marbello

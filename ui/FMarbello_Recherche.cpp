@@ -2,6 +2,7 @@
 // stops it; the found solution is replayed through the slider window. The search runs inside the
 // click and lets the event loop run often enough that the window stays usable.
 
+#include "ui/Apparence.h"
 #include "ui/FMarbello.h"
 #include "ui/Forme.h"
 
@@ -10,13 +11,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
-#include <cmath>
 
 namespace marbello {
 
 namespace {
 
-const QString TexteChercher = QStringLiteral("Chercher une solution");
 const QString TexteArreter = QStringLiteral("Arrêter la recherche");
 
 // Pending events wait at most this long while the search works.
@@ -26,10 +25,6 @@ constexpr uint32_t VisitesParLecture = 64;
 // The dots change far more often than a screen shows pictures: drawing each change would cost
 // the search more than it shows.
 constexpr qint64 ImageMs = 16;
-
-int PixelsDepuisTwips(float twips) {
-    return static_cast<int>(std::lround(twips / 15.0F));
-}
 
 } // namespace
 
@@ -50,13 +45,13 @@ void FMarbello::ChercherSolution() {
     }
     recherche_.Preparer();
     if (!partie_.PartieEnCours) {
-        Label3->setText(QStringLiteral("Retirez déjà une bille"));
+        EcrireMessage(QStringLiteral("Retirez déjà une bille"));
         return;
     }
     recherche_.Demarrer(partie_.Plateau);
 
     Frame5->show();
-    Label3->setText(QStringLiteral("Recherche en cours..."));
+    EcrireMessage(QStringLiteral("Recherche en cours..."));
     BOUTON[0]->setText(TexteArreter);
     recherche_.FinRecherche = false;
     RechercheEnCours = true;
@@ -93,10 +88,8 @@ void FMarbello::ChercherSolution() {
     } else {
         issue = QStringLiteral("Pas de solution");
     }
-    Label3->setText(issue);
-    // A panel opened during the search saved the searching state; closing it must bring back
-    // the outcome, not the dots and "Recherche en cours...".
-    Label3->setProperty("Tag", issue);
+    EcrireMessage(issue);
+    // A panel opened during the search saved the dots as shown; closing it must not show them.
     Frame5->setProperty("Tag", QStringLiteral("False"));
     BOUTON[0]->setText(TexteChercher);
 }
@@ -118,7 +111,7 @@ void FMarbello::Attente() {
     const PointsAttente points = indicateur_.Avancer();
     SHwait[static_cast<size_t>(points.gris)]->DonnerCouleurFond(QColor(140, 140, 140));
     SHwait[static_cast<size_t>(points.clair)]->DonnerCouleurFond(QColor(200, 200, 200));
-    SHwait[static_cast<size_t>(points.repos)]->DonnerCouleurFond(QColor(0, 0, 128));
+    SHwait[static_cast<size_t>(points.repos)]->DonnerCouleurFond(Marine);
     Ceder();
 }
 
@@ -136,14 +129,15 @@ void FMarbello::Avancer(int valeur) {
 }
 
 // Beside the right edge of the window, between the two groups of button labels; computed in
-// twips as the layout is.
+// twips as the layout is. Drawn inside the window, it is placed from the window's own corner.
 void FMarbello::PlacerVerticale() {
     CreerVerticale();
+    const QPoint coin = Verticale->isWindow() ? pos() : QPoint(0, 0);
     const float gauche =
-        static_cast<float>(x()) * 15.0F + static_cast<float>(BOUTON[1]->x()) * 15.0F + 500.0F;
+        static_cast<float>(coin.x()) * 15.0F + static_cast<float>(BOUTON[1]->x()) * 15.0F + 500.0F;
     const float haut =
-        static_cast<float>(BOUTON[1]->y()) * 15.0F + 950.0F + static_cast<float>(y()) * 15.0F;
-    Verticale->move(PixelsDepuisTwips(gauche), PixelsDepuisTwips(haut));
+        static_cast<float>(BOUTON[1]->y()) * 15.0F + 950.0F + static_cast<float>(coin.y()) * 15.0F;
+    Verticale->move(Pixels(gauche), Pixels(haut));
 }
 
 } // namespace marbello

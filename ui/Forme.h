@@ -6,7 +6,7 @@
 namespace marbello {
 
 // A filled circle as wide as the smaller side of its box, centred in it. Like a drawn shape it
-// takes no mouse input of its own: presses on it count as presses on the window's body.
+// takes no mouse input of its own: the mouse's events on it go to its parent.
 class Forme : public QWidget {
     Q_OBJECT
 

@@ -1,6 +1,8 @@
 #include "ui/Habillage.h"
 
+#include <QBitmap>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRect>
 #include <QWidget>
 
@@ -41,10 +43,17 @@ QRegion RegionDepuisImage(const QImage& image) {
     return region;
 }
 
+bool ContourParTransparence() {
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
 void HabillerFenetre(QWidget* fenetre, const QImage& peau) {
     // The outline is read pixel for pixel, so the skin must be its 1x drawing: the mask is in
     // logical pixels whatever the screen's density.
     fenetre->setFixedSize(peau.deviceIndependentSize().toSize());
+    if (ContourParTransparence() && fenetre->isWindow()) {
+        fenetre->setAttribute(Qt::WA_TranslucentBackground);
+    }
     const QRegion region = RegionDepuisImage(peau);
     if (region.isEmpty()) {
         fenetre->clearMask(); // nothing to cut: the window stays rectangular
@@ -62,6 +71,14 @@ QPixmap ImageRessource(const QString& nom, qreal ratio) {
     }
     // Pictures drawn at one size only (the icon theme's sizes) fall back to that drawing.
     return QPixmap(QStringLiteral(":/images/%1.png").arg(nom));
+}
+
+QPixmap PeauAPeindre(const QString& nom, qreal ratio) {
+    QPixmap peau = ImageRessource(nom, ratio);
+    if (ContourParTransparence() && !peau.isNull()) {
+        peau.setMask(peau.createMaskFromColor(peau.toImage().pixelColor(0, 0), Qt::MaskInColor));
+    }
+    return peau;
 }
 
 QImage ImageRessource1x(const QString& nom) {

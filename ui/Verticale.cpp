@@ -1,8 +1,10 @@
 #include "ui/Verticale.h"
 
+#include "ui/Apparence.h"
 #include "ui/FMarbello.h"
 #include "ui/Habillage.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <cstdint>
@@ -10,12 +12,14 @@
 namespace marbello {
 
 Verticale::Verticale(FMarbello& principale)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), principale_(principale) {
+    : QWidget(ContourParTransparence() ? &principale : nullptr,
+              ContourParTransparence() ? Qt::Widget : Qt::Window | Qt::FramelessWindowHint),
+      principale_(principale), contourPrincipale_(principale.mask()) {
     setObjectName(QStringLiteral("Verticale"));
     // Closing the main window ends the program, slider window shown or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 128));
+    palette.setColor(QPalette::Window, Marine);
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -34,12 +38,21 @@ Verticale::Verticale(FMarbello& principale)
 
 void Verticale::Form_Load() {
     Picture1 = ImageRessource1x(QStringLiteral("fond_verticale"));
-    peau_ = ImageRessource(QStringLiteral("fond_verticale"), devicePixelRatioF());
+    peau_ = PeauAPeindre(QStringLiteral("fond_verticale"), devicePixelRatioF());
     HabillerFenetre(this, Picture1);
 }
 
 void Verticale::VScroll1_Change(int valeur) {
     principale_.Avancer(static_cast<int16_t>(valeur));
+}
+
+bool Verticale::event(QEvent* event) {
+    const auto type = event->type();
+    if (!isWindow() && (type == QEvent::Show || type == QEvent::Hide || type == QEvent::Move)) {
+        principale_.setMask(isHidden() ? contourPrincipale_
+                                       : contourPrincipale_ + mask().translated(pos()));
+    }
+    return QWidget::event(event);
 }
 
 void Verticale::paintEvent(QPaintEvent* /*event*/) {

@@ -35,8 +35,8 @@ std::string Jouer(Partie& p, const std::string& pas) {
             dit = r.fait ? r.message : "refus";
         }
     }
-    return dit + " " + TexteDepuisGrille(p.Plateau) + " " + std::to_string(p.CoupCourant) + "/" +
-           std::to_string(p.CoupMax);
+    return dit + " " + TexteDepuisGrille(p.Plateau) + " " + std::to_string(p.CoupCourant()) + "/" +
+           std::to_string(p.CoupMax());
 }
 
 // After every step the board is the record's current snapshot.
@@ -74,8 +74,15 @@ TEST(Partie, boardRecordAndMessageFollowTheSteps) {
     for (const auto& [pas, attendu] : cas) {
         Partie p;
         EXPECT_EQ(Jouer(p, pas), attendu) << pas;
-        EXPECT_TRUE(!p.PartieEnCours || p.Historique[size_t(p.CoupCourant)] == p.Plateau) << pas;
+        EXPECT_TRUE(!p.PartieEnCours || p.Historique()[size_t(p.CoupCourant())] == p.Plateau)
+            << pas;
     }
+}
+
+TEST(PartieDeathTest, aJumpNeedsBothCellsOnTheBoard) {
+    Partie p;
+    p.CommencerPartie();
+    EXPECT_DEBUG_DEATH(p.JouerCoup({2, 2}, {4, 2}), "EstTrou");
 }
 
 // Marbles put back by hand make a line of play longer than the 51 snapshots.

@@ -18,6 +18,10 @@ inline void PrintTo(const Grille& g, std::ostream* os) {
 inline void PrintTo(const Coup& c, std::ostream* os) {
     *os << '(' << c.X << ", " << c.Y << ", " << c.Direction << ')';
 }
+inline void PrintTo(const Recherche::Mesures& m, std::ostream* os) {
+    *os << '{' << m.Positions << ", " << m.Essais << ", " << m.CoupesPagode << ", " << m.CoupesTable
+        << ", " << m.CoupesResolubles << '}';
+}
 
 } // namespace marbello
 
@@ -29,36 +33,21 @@ inline Grille Depuis(const char* texte) {
     return g.value_or(Grille{});
 }
 
-// The board seen through symmetry s.
-inline Grille Image(const Grille& g, int s) {
-    Grille image;
-    for (int k = 0; k < NbTrous; ++k) {
-        const Cellule c = CelluleBille(k);
-        image[ImageCase(s, c)] = g[c];
-    }
-    return image;
-}
-
-// Plays the moves from depart through the game's own jump rule; returns the marbles left, or -1
-// when the rule refuses a move.
-inline int RejouerAvecPartie(const Grille& depart, const std::vector<Coup>& coups) {
+// The moves played from depart through the game's own jump rule; an empty grid when the rule
+// refuses one.
+inline Grille Rejouer(const Grille& depart, const std::vector<Coup>& coups) {
     Partie partie;
     partie.Plateau = depart;
-    partie.PartieEnCours = true;
-    partie.EnregistrerPosition(0);
     for (const Coup& m : coups) {
         const auto pas = PasDirection(m.Direction);
-        if (!pas) {
-            return -1;
-        }
-        const Cellule source{m.X, m.Y};
-        const Cellule cible{m.X + 2 * pas->x, m.Y + 2 * pas->y};
-        if (!EstTrou(cible.x, cible.y) || partie.Plateau[source] != CaseBille ||
-            !partie.JouerCoup(source, cible).fait) {
-            return -1;
+        const Cellule cible{m.X + 2 * pas.value_or(Cellule{}).x,
+                            m.Y + 2 * pas.value_or(Cellule{}).y};
+        if (!pas || !EstTrou(cible.x, cible.y) || partie.Plateau(m.X, m.Y) != CaseBille ||
+            !partie.JouerCoup({m.X, m.Y}, cible).fait) {
+            return {};
         }
     }
-    return CompterBilles(partie.Plateau);
+    return partie.Plateau;
 }
 
 // The moves of Solution[1], without the empty element 0.

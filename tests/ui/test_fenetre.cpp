@@ -53,6 +53,27 @@ private slots:
         QVERIFY(ecart.manhattanLength() <= 1);
     }
 
+    // The navy disc over the holes (Shape1, 298 across in its box at 44, 53) and the help panel,
+    // the larger one, meet the skin on its own navy: no ring, no rectangle edge shows.
+    void lesPanneauxRejoignentLaPeauSurSonMarine() {
+        const QImage peau = marbello::ImageRessource1x(QStringLiteral("fond"));
+        const auto couvert = [](QPoint p) {
+            return QLineF(QPointF(198.0, 202.5), p).length() <= 149.0 ||
+                   QRect(81, 83, 244, 235).contains(p);
+        };
+        for (int y = 0; y < peau.height(); ++y) {
+            for (int x = 0; x < peau.width(); ++x) {
+                const QPoint p(x, y);
+                const bool bord =
+                    !couvert(p) && (couvert(p + QPoint(3, 0)) || couvert(p - QPoint(3, 0)) ||
+                                    couvert(p + QPoint(0, 3)) || couvert(p - QPoint(0, 3)));
+                const QColor c = peau.pixelColor(p);
+                QVERIFY2(!bord || c.red() + c.green() + qAbs(c.blue() - 128) <= 6,
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
     // The test runs with a face wider than the layout's: each fixed text shrinks until it fits.
     // The links are bold and underlined.
     void textesAjustesAuCadre() {

@@ -40,6 +40,9 @@ private slots:
         Ligne("help", "B2", "FraAIDE", "");
         Ligne("helpClosedByItsLabel", "B2 B2", Plein, "Choisissez une bille à retirer");
         Ligne("helpClosedByFermer", "B2 Command1", Plein, "Choisissez une bille à retirer");
+        // What is written under the panel is what shows once it closes.
+        Ligne("newGameUnderHelp", "42 44>42 B2 B3 B2", Plein, "Choisissez une bille à retirer");
+        Ligne("undoUnderHelp", "B3 53>55 34>54 B2 B5 Command1", Apres1, "Il reste 31 billes.");
         Ligne("helpThenSave", "B2 I0", "Text1", "");
         Ligne("helpIgnoredUnderTheFilePanel", "I1 B2", "File1", "");
         Ligne("saveThenOpen", "I0 I1", "File1", "");
@@ -90,7 +93,7 @@ private slots:
     // Offscreen there is no system move: the window follows the pointer until the release, and
     // then the slider window is placed beside it again. Alone, that one keeps no program running.
     void leCorpsDeplaceLaFenetre() {
-        const Fenetre w(QStringLiteral("B3 B0"));
+        Fenetre w(QStringLiteral("B3 B0"));
         const QPoint avant = w.f.pos();
         QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, {40, 200});
         QTest::mouseMove(w.f.windowHandle(), {100, 240});
@@ -99,10 +102,14 @@ private slots:
         QCOMPARE(w.f.pos(), avant + QPoint(60, 40));
         QCOMPARE(Curseur()->window()->pos(), w.f.pos() + QPoint(410, 139));
         QVERIFY(!Curseur()->window()->testAttribute(Qt::WA_QuitOnClose));
+        // The waiting dots are not the body.
+        Controle(w.f, QStringLiteral("Frame5"))->show();
+        Jouer(w.f, QStringLiteral("SHwait0>-"));
+        QCOMPARE(w.f.pos(), avant + QPoint(60, 40));
     }
 
     // Saved games whatever the case of their extension; the list follows the folder, which the
-    // waste bin changes only when a game is chosen.
+    // waste bin changes only when a game is chosen: after a deletion none is.
     void laListeSuitLeDossier() {
         Fenetre w(QStringLiteral("+b.mbo +A.MBO +c.Mbo +notes.txt +d.Mbo.bak +.e.Mbo I1 Command4"));
         QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("f.Mbo")));
@@ -116,7 +123,7 @@ private slots:
             return noms;
         };
         QTRY_COMPARE(noms(), (QStringList{"A.MBO", "b.mbo", "c.Mbo"}));
-        Jouer(w.f, QStringLiteral("+g.Mbo @b.mbo Command4"));
+        Jouer(w.f, QStringLiteral("+g.Mbo @b.mbo Command4 Command4"));
         QTRY_COMPARE(noms(), (QStringList{"A.MBO", "c.Mbo", "g.Mbo"}));
         QCOMPARE(Vue(w.f), QStringLiteral("File1"));
     }

@@ -1,51 +1,25 @@
 // The real program under the X server of DISPLAY (scripts/tester.sh starts a private Xvfb), driven
 // by the real pointer through xdotool and read back from the screen: the window cut to its skin,
-// a game played by the pointer, the system move that the slider window follows, and the refusal
-// of a display that is not at 15 twips per pixel.
+// a game played by the pointer, the system move that the slider window follows, the message line
+// once the help panel closes, the waste bin under a double click, tool-tips before any click, and
+// the refusal of a display that is not at 15 twips per pixel.
 
-#include <QCoreApplication>
-#include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
+#include "OutilsX.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
-#include <optional>
+
+using namespace outilsx;
 
 namespace {
 
-// Runs a tool, its arguments apart by blanks; its standard output, or nullopt when it failed.
-std::optional<QString> Outil(const QString& ligne, const QStringList& suite = {}) {
-    QStringList arguments = ligne.split(' ', Qt::SkipEmptyParts) + suite;
-    QProcess outil;
-    outil.start(arguments.takeFirst(), arguments);
-    if (!outil.waitForFinished(10000) || outil.exitCode() != 0) {
-        return std::nullopt;
-    }
-    return QString::fromLocal8Bit(outil.readAllStandardOutput()).trimmed();
-}
-
-// The visible windows that meet the criteria of xdotool search.
-QStringList Fenetres(const QStringList& criteres) {
-    return Outil("xdotool search --onlyvisible", criteres)
-        .value_or("")
-        .split('\n', Qt::SkipEmptyParts);
-}
-
-QRect Geometrie(const QString& fenetre) {
-    static const QRegularExpression forme(
-        "X=(-?\\d+)\\s+Y=(-?\\d+)\\s+WIDTH=(\\d+)\\s+HEIGHT=(\\d+)");
-    const auto m = forme.match(Outil("xdotool getwindowgeometry --shell " + fenetre).value_or(""));
-    return {m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
-            m.captured(4).toInt()};
-}
-
-// The grey of a pixel of the screen: a marble shows bright, a hole dark.
-int Clarte(QPoint point) {
-    QProcess import;
-    import.start("import", QString("-window root png:-").split(' '));
-    import.waitForFinished(10000);
-    return qGray(QImage::fromData(import.readAllStandardOutput(), "PNG").pixel(point));
-}
+// In the main window: the message line, and the buttons the tests press.
+const QRect LigneMessage(139, 352, 123, 32);
+const QPoint Aide(389, 51);
+const QPoint Depart(373, 383);
+const QPoint Reculer(367, 351);
+const QPoint Fermer(202, 305);
 
 } // namespace
 
@@ -58,9 +32,9 @@ class TestX11 : public QObject {
     QString fenetre_;
     QRect place_; // of the main window on the screen
 
-    // Starts the program built here and waits for its one window that meets the criteria.
-    bool Lancer(const QStringList& criteres) {
-        programme_.start(QCoreApplication::applicationDirPath() + "/../../ui/marbello");
+    // Starts the program and waits for its one window that meets the criteria.
+    bool Lancer(const QStringList& criteres, const QString& programme = Programme()) {
+        programme_.start(programme);
         const bool montree = QTest::qWaitFor([&] {
             fenetre_ = Fenetres(criteres).value(0);
             return !fenetre_.isEmpty();
@@ -71,15 +45,22 @@ class TestX11 : public QObject {
     // A point of the main window on the screen, or with trou the centre of the marble of cell
     // (x, y); Xy writes it as xdotool takes it.
     QPoint Ecran(int x, int y, bool trou = true) const {
-        return place_.topLeft() + (trou ? QPoint(int(std::lround((590.0 * x + 50.0) / 15.0)),
-                                                 int(std::lround((590.0 * y + 20.0) / 15.0)))
-                                        : QPoint(x, y));
+        return place_.topLeft() + (trou ? CentreTrou(x, y) : QPoint(x, y));
     }
-    QString Xy(int x, int y, bool trou = true) const {
-        return QStringLiteral(" %1 %2 ").arg(Ecran(x, y, trou).x()).arg(Ecran(x, y, trou).y());
+    QString Xy(int x, int y, bool trou = true) const { return outilsx::Xy(Ecran(x, y, trou)); }
+    QString Xy(QPoint p) const { return Xy(p.x(), p.y(), false); }
+    bool Bille(int x, int y) const { return Clarte(Capture(), Ecran(x, y)) > 150; }
+    bool Vide(int x, int y) const { return Clarte(Capture(), Ecran(x, y)) < 90; }
+    bool Cliquer(QPoint p, const QString& fois = "1") const {
+        return Outil("xdotool mousemove" + Xy(p) + "click --delay 300 --repeat " + fois + " 1")
+            .has_value();
     }
-    bool Bille(int x, int y) const { return Clarte(Ecran(x, y)) > 150; }
-    bool Vide(int x, int y) const { return Clarte(Ecran(x, y)) < 90; }
+    bool Sauter(int x, int y, int x2, int y2) const {
+        return Outil("xdotool mousemove" + Xy(x, y) + "mousedown 1 mousemove" +
+                     Xy((x + x2) / 2, (y + y2) / 2) + "mousemove" + Xy(x2, y2) + "mouseup 1")
+            .has_value();
+    }
+    QImage Message() const { return Capture().copy(LigneMessage.translated(place_.topLeft())); }
 
 private slots:
     // A client stays connected all along: an X server that its last client leaves starts afresh,
@@ -108,7 +89,7 @@ private slots:
         QCOMPARE(place_.size(), QSize(439, 400));
         for (const QPoint coin :
              {QPoint(0, 0), QPoint(420, 34), QPoint(438, 200), QPoint(2, 398)}) {
-            QVERIFY(Clarte(Ecran(coin.x(), coin.y(), false)) != 128); // the skin's grey
+            QVERIFY(Clarte(Capture(), Ecran(coin.x(), coin.y(), false)) != 128); // the skin's grey
         }
         QVERIFY(Outil("xdotool mousemove" + Xy(2, 5) + "click 1"));
         QTRY_VERIFY_WITH_TIMEOUT(Vide(2, 5), 5000);
@@ -148,6 +129,58 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(verticale(), QPoint(410, 139), 5000);
         }
         Outil("xprop -root -remove _NET_SUPPORTED");
+    }
+
+    // What is written while the help panel covers the board is what shows once it closes: after
+    // a new game, then after an undo.
+    void messageEcritSousLAide() {
+        QVERIFY(Lancer(titre_));
+        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
+        const QImage choisissez = Message();
+        QVERIFY(Cliquer(CentreTrou(5, 5)));
+        QTRY_VERIFY_WITH_TIMEOUT(Vide(5, 5), 5000);
+        QVERIFY(Cliquer(Aide) && Cliquer(Depart) && Cliquer(Fermer));
+        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(Message(), choisissez, 3000);
+
+        QVERIFY(Cliquer(CentreTrou(5, 5)) && Sauter(5, 3, 5, 5));
+        QTRY_VERIFY_WITH_TIMEOUT(Vide(5, 3) && Message() != choisissez, 5000);
+        const QImage reste31 = Message();
+        QVERIFY(Sauter(7, 4, 5, 4));
+        QTRY_VERIFY_WITH_TIMEOUT(Vide(7, 4), 5000);
+        QVERIFY(Cliquer(Aide) && Cliquer(Reculer) && Cliquer(Fermer));
+        QTRY_VERIFY_WITH_TIMEOUT(Bille(7, 4), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(Message(), reste31, 3000);
+    }
+
+    // The first click deletes the chosen game; the second finds nothing chosen. The program, in
+    // a folder of its own, keeps its saved games there.
+    void doubleClicSurLaCorbeille() {
+        const QTemporaryDir dossier;
+        QVERIFY(QFile::copy(Programme(), dossier.filePath("marbello")));
+        for (const QString nom : {"a.Mbo", "b.Mbo"}) {
+            QFile partie(dossier.filePath(nom));
+            QVERIFY(partie.open(QIODevice::WriteOnly) && partie.write("16\r\n") == 4);
+        }
+        QVERIFY(Lancer(titre_, dossier.filePath("marbello")));
+        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
+        QVERIFY(Cliquer({417, 283})); // the open icon
+        QTest::qWait(500);
+        QVERIFY(Cliquer({170, 193}) && Cliquer({296, 236}, "2"));
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(dossier.filePath("a.Mbo")), 5000);
+        QTest::qWait(500);
+        QVERIFY(QFile::exists(dossier.filePath("b.Mbo")));
+    }
+
+    // A session without a window manager gives the window no focus of its own; the window takes
+    // it, so that a tool-tip shows under the resting pointer.
+    void bulleSansClicPrealable() {
+        QVERIFY(Lancer(titre_));
+        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
+        const QStringList siens{"--pid", QString::number(programme_.processId())};
+        QCOMPARE(Fenetres(siens).size(), 1);
+        QVERIFY(Outil("xdotool mousemove" + Xy(Depart) + "mousemove_relative 2 1"));
+        QTRY_COMPARE_WITH_TIMEOUT(Fenetres(siens).size(), 2, 5000);
     }
 
     // Qt keeps 96 dpi and scales instead; forcing 120 dpi without scaling reaches the refusal.

@@ -1,0 +1,100 @@
+#include "Aides.h"
+#include "bench/PositionsAleatoires.h"
+#include "solver/Pagodes.h"
+#include "solver/Recherche.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <utility>
+#include <vector>
+
+namespace marbello {
+namespace {
+
+using essais::Chercher;
+using essais::CoupsTrouves;
+
+// Entries of the built-in table, one for each number of marbles from 28 down to 22, and positions
+// of 22 to 27 marbles that the pagodas let through, proven by the search without the table: the
+// table's answer is the search's, and with the table the search finds the same first solution.
+TEST(TableResolubles, answersAsTheSearchWithoutIt) {
+    const TableResolubles* table = TableIntegree();
+    ASSERT_NE(table, nullptr);
+    std::vector<Grille> positions;
+    for (const char* morte :
+         {"o.o/ooo/o.ooo.o/ooooooo/ooo.o.o/ooo/ooo", "ooo/ooo/o.o.o.o/ooo.ooo/ooooo.o/ooo/o.o",
+          "o.o/ooo/o.o..oo/ooooooo/o..oooo/ooo/o.o", "oo./o.o/o.o.ooo/ooooo.o/ooooo.o/.oo/o.o",
+          "ooo/oo./oo..oo./.o.oo.o/ooooooo/.o./ooo", "o.o/oo./o.o.ooo/oo....o/o..oooo/ooo/ooo",
+          "ooo/oo./oo.oooo/o....o./.ooo.oo/.oo/.oo"}) {
+        positions.push_back(essais::Depuis(morte));
+    }
+    for (const Grille& g : PositionsArbitraires(60, 22, 22, 27)) {
+        if (!ExclueParPagodes(BitsDepuisGrille(g))) {
+            positions.push_back(g);
+        }
+    }
+    Recherche avec;
+    Recherche sans(TablePositionsMortes::Log2SeauxParDefaut, nullptr);
+    int trouvees = 0;
+    for (const Grille& position : positions) {
+        Grille a = position;
+        Grille b = position;
+        Chercher(avec, a);
+        Chercher(sans, b);
+        ASSERT_EQ(table->Resoluble(BitsDepuisGrille(position)), sans.NbSolutions == 1)
+            << TexteDepuisGrille(position);
+        ASSERT_EQ(CoupsTrouves(avec), CoupsTrouves(sans)) << TexteDepuisGrille(position);
+        trouvees += sans.NbSolutions;
+    }
+    EXPECT_EQ(trouvees, static_cast<int>(positions.size()) - 7);
+}
+
+// Words without the layout that their lengths give are not a table: the search then goes without.
+TEST(TableResolubles, refusesWordsWithoutTheLayoutOfTheirLengths) {
+    std::vector<uint64_t> mots = TableResolubles::Ecrire({});
+    EXPECT_TRUE(TableResolubles::Lire(mots).has_value());
+    mots[NbTrous] = 1; // the full board, whose list then lacks its words
+    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
+    mots[NbTrous] = 2; // more positions than there are
+    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
+    mots[NbTrous] = 0;
+    mots.push_back(0);
+    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
+    mots.resize(NbTrous);
+    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
+}
+
+// Universe, and chance in a thousand of each value to be listed.
+using Densite = std::pair<uint64_t, uint64_t>;
+
+class ListesCompactes : public ::testing::TestWithParam<Densite> {};
+
+// Every value is found exactly when it was listed, at any density: without low bits when more
+// than half the values are listed, with long runs of empty high parts when few are.
+TEST_P(ListesCompactes, holdExactlyTheirValues) {
+    const auto [univers, pourMille] = GetParam();
+    std::mt19937_64 hasard(univers + pourMille);
+    std::vector<uint64_t> valeurs;
+    for (uint64_t v = 0; v < univers; ++v) {
+        if (hasard() % 1000 < pourMille) {
+            valeurs.push_back(v);
+        }
+    }
+    const std::vector<uint64_t> mots = ListeCompacte::Encoder(valeurs, univers);
+    ASSERT_EQ(mots.size(), ListeCompacte::Disposer(univers, valeurs.size()).Mots());
+    const ListeCompacte liste(univers, valeurs.size(), mots);
+    size_t suivante = 0;
+    for (uint64_t v = 0; v < univers + 2; ++v) {
+        const bool listee = suivante < valeurs.size() && valeurs[suivante] == v;
+        suivante += listee ? 1 : 0;
+        ASSERT_EQ(liste.Contient(v), listee) << v;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Densites, ListesCompactes,
+                         ::testing::Values(Densite{0, 0}, Densite{1, 1000}, Densite{3000, 0},
+                                           Densite{3000, 1000}, Densite{5000, 700},
+                                           Densite{70000, 150}, Densite{400000, 1}));
+
+} // namespace
+} // namespace marbello
