@@ -10,12 +10,8 @@ std::optional<Cellule> CaseDeCle(std::string_view cle) {
     if (cle.empty()) {
         return std::nullopt;
     }
-    const char premier = cle.front();
-    const char dernier = cle.back();
-    if (premier < '0' || premier > '9' || dernier < '0' || dernier > '9') {
-        return std::nullopt;
-    }
-    const Cellule c{premier - '0', dernier - '0'};
+    // Any other character than a hole's digit falls outside the cross.
+    const Cellule c{cle.front() - '0', cle.back() - '0'};
     if (!EstTrou(c.x, c.y)) {
         return std::nullopt;
     }

@@ -74,6 +74,7 @@ TEST(Lecture, aFileIsReadOrWhyNotSaid) {
     EXPECT_TRUE(lue.ok && lue.billes == Trous({0, 16, 32}));
     EXPECT_EQ(LireFichierPartie(chemin).raison, "Cette partie n'existe plus.");
     EXPECT_EQ(LireFichierPartie(dossier).raison, "Ce nom désigne un dossier, pas une partie.");
+    EXPECT_EQ(LireFichierPartie("/proc/self/mem").raison, "Impossible de lire cette partie.");
 }
 
 } // namespace

@@ -43,7 +43,8 @@ std::string Jouer(Partie& p, const std::string& pas) {
 TEST(Partie, boardRecordAndMessageFollowTheSteps) {
     const std::pair<const char*, const char*> cas[] = {
         {"*", "Nouvelle partie| ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/0"},
-        {"53 *", "Nouvelle partie| ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
+        {"58 *", "Nouvelle partie| ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/o.o 0/0"},
+        {"84 *", "Nouvelle partie| ooo/ooo/oooooo./ooooooo/ooooooo/ooo/ooo 0/0"},
         {"* 53>55 *",
          "GO !|Choisissez une bille à retirer ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
         {"* 53>55 * -", "refus ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},

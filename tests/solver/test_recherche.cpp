@@ -82,7 +82,14 @@ TEST(Recherche, visitsAFixedNumberOfPositions) {
         Grille plateau = Depuis(c.position);
         Chercher(r, plateau);
         EXPECT_EQ(r.Mesure, c.attendu) << c.position << c.avecTable;
+        EXPECT_EQ(r.NbEssais, static_cast<double>(r.Mesure.Essais)) << c.position;
     }
+    // Each search counts afresh.
+    Recherche r;
+    Grille plateau = Depuis(kSansSolution);
+    Chercher(r, plateau);
+    Chercher(r, plateau);
+    EXPECT_EQ(r.Mesure, (Recherche::Mesures{0, 0, 0, 0, 1}));
 }
 
 // The window asks to stop from inside Ceder: the search unwinds at once, with no further visit,

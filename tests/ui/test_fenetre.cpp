@@ -51,6 +51,7 @@ private slots:
                  peau.copy(0, 150, 40, 100).convertToFormat(vue.format()));
         const QPoint ecart = w.f.geometry().center() - w.f.screen()->availableGeometry().center();
         QVERIFY(ecart.manhattanLength() <= 1);
+        QCOMPARE(w.f.windowIcon().availableSizes().size(), 6); // 16 to 256 pixels
     }
 
     // The navy disc over the holes (Shape1, 298 across in its box at 44, 53) and the help panel,
