@@ -5,12 +5,18 @@
 
 #include "OutilsFenetre.h"
 
+#include <QDesktopServices>
 #include <QDir>
 
 using namespace outils;
 
 class TestGestes : public QObject {
     Q_OBJECT
+
+    QStringList ouvertes_;
+
+public slots:
+    void Ouvrir(const QUrl& adresse) { ouvertes_ << adresse.toString(); }
 
 private slots:
     void gestes_data() {
@@ -126,6 +132,20 @@ private slots:
         Jouer(w.f, QStringLiteral("+g.Mbo @b.mbo Command4 Command4"));
         QTRY_COMPARE(noms(), (QStringList{"A.MBO", "c.Mbo", "g.Mbo"}));
         QCOMPARE(Vue(w.f), QStringLiteral("File1"));
+    }
+
+    // The help panel's links open the mail to the author, with the version, and two pages.
+    void liensDeLAide() {
+        for (const char* schema : {"mailto", "https"}) {
+            QDesktopServices::setUrlHandler(schema, this, "Ouvrir");
+        }
+        Fenetre w(QStringLiteral("B2 Label2 Label4 Label6 Label5"));
+        QCOMPARE(ouvertes_, (QStringList{"mailto:auteur@example.org?subject=Marbello V1.0",
+                                         "https://auteur.example.org/",
+                                         "https://ludopolis.example.org/articles/marbello"}));
+        for (const char* schema : {"mailto", "https"}) {
+            QDesktopServices::unsetUrlHandler(schema);
+        }
     }
 
     void leNomProposeEstLaDateToutSelectionnee() {
