@@ -1,7 +1,7 @@
 // marbello-bench-reactivite [--repetitions N] [--stop MS]... [POSITION...]
 //
 // How the window answers while the game's search runs inside a click on BOUTON(0), on the
-// slowest position of the benchmark set unless positions are given (boards written as text):
+// slowest position of marbello-bench's sets unless positions are given (boards written as text):
 // - the longest wait of a pending event: a zero-delay timer runs at every yield of the search;
 //   the gaps between its runs, and from the click to the first and from the last to the end of
 //   the search, are the longest any event waits;
@@ -33,7 +33,7 @@ using namespace marbello;
 
 namespace {
 
-const char* const PireDuBanc = "ooo/ooo/oo..ooo/oooo..o/oooo..o/oo./ooo";
+const char* const PireDuBanc = ".oo/oo./oo..ooo/.oooooo/ooooooo/o.o/ooo";
 
 // Processor time of this thread: unlike the wall clock, not lengthened when other programs take
 // the processor.
@@ -194,7 +194,7 @@ int main(int argc, char* argv[]) {
         positions.emplace_back(PireDuBanc);
     }
     if (arrets.empty()) {
-        arrets = {20, 100, 250, 400, 600};
+        arrets = {10, 20, 40, 60, 80};
     }
 
     std::printf("platform %s, %d repetitions\n", qPrintable(QGuiApplication::platformName()),
