@@ -100,6 +100,7 @@ TEST(Partie, theRecordGrowsPastFiftyMoves) {
     EXPECT_EQ(Jouer(p, pas + arriere),
               "Il reste 32 billes. ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/60");
     EXPECT_EQ(Jouer(p, avant), "Il reste 31 billes. ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 60/60");
+    EXPECT_GT(p.Historique().size(), 60U);
 }
 
 } // namespace
