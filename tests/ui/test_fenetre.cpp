@@ -52,6 +52,11 @@ private slots:
         const QPoint ecart = w.f.geometry().center() - w.f.screen()->availableGeometry().center();
         QVERIFY(ecart.manhattanLength() <= 1);
         QCOMPARE(w.f.windowIcon().availableSizes().size(), 6); // 16 to 256 pixels
+        // The slider window likewise, beside its scroll bar.
+        outils::Jouer(w.f, QStringLiteral("B3 B0"));
+        const QImage pilule = marbello::ImageRessource1x(QStringLiteral("fond_verticale"));
+        const QImage barre = outils::Curseur()->window()->grab().toImage().copy(0, 0, 6, 120);
+        QCOMPARE(barre, pilule.copy(0, 0, 6, 120).convertToFormat(barre.format()));
     }
 
     // The navy disc over the holes (Shape1, 298 across in its box at 44, 53) and the help panel,

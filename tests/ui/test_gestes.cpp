@@ -154,6 +154,7 @@ private slots:
         Jouer(w.f, QStringLiteral("I0"));
         const auto* texte = Controle<QLineEdit>(w.f, QStringLiteral("Text1"));
         QCOMPARE(texte->selectedText(), QStringLiteral("1-1-2027"));
+        QCOMPARE(texte->geometry(), QRect(64, 142, 122, 17)); // over the list's place
         QCOMPARE(texte->text(), texte->selectedText());
         QCOMPARE(QApplication::focusWidget(), texte);
     }
