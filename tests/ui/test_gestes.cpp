@@ -132,6 +132,8 @@ private slots:
         Jouer(w.f, QStringLiteral("+g.Mbo @b.mbo Command4 Command4"));
         QTRY_COMPARE(noms(), (QStringList{"A.MBO", "c.Mbo", "g.Mbo"}));
         QCOMPARE(Vue(w.f), QStringLiteral("File1"));
+        QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("Label1"))->text(),
+                 QStringLiteral("Sélectionnez le fichier puis cliquez sur ''Ouvrir''"));
     }
 
     // The help panel's links open the mail to the author, with the version, and two pages.
@@ -155,6 +157,8 @@ private slots:
         const auto* texte = Controle<QLineEdit>(w.f, QStringLiteral("Text1"));
         QCOMPARE(texte->selectedText(), QStringLiteral("1-1-2027"));
         QCOMPARE(texte->geometry(), QRect(64, 142, 122, 17)); // over the list's place
+        QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("Label1"))->text(),
+                 QStringLiteral("Donnez un nom au fichier puis cliquez sur ''Enregistrer''"));
         QCOMPARE(texte->text(), texte->selectedText());
         QCOMPARE(QApplication::focusWidget(), texte);
     }
