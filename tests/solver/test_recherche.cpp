@@ -76,7 +76,8 @@ TEST(Recherche, visitsAFixedNumberOfPositions) {
     for (const Cas& c : {Cas{kAvecMortes, true, {1971, 21736, 3120, 3651, 5}},
                          Cas{kAvecMortes, false, {3329, 47688, 10876, 5557, 0}},
                          Cas{kMorteCourte, true, {9658, 92291, 8765, 21795, 0}},
-                         Cas{kSansSolution, true, {0, 0, 0, 0, 1}}}) {
+                         Cas{kSansSolution, true, {0, 0, 0, 0, 1}},
+                         Cas{"ooo/oo./oo.oooo/o....o./.ooo.oo/.oo/.oo", true, {0, 0, 0, 0, 1}}}) {
         Recherche r(TablePositionsMortes::Log2SeauxParDefaut,
                     c.avecTable ? TableIntegree() : nullptr);
         Grille plateau = Depuis(c.position);
@@ -84,12 +85,12 @@ TEST(Recherche, visitsAFixedNumberOfPositions) {
         EXPECT_EQ(r.Mesure, c.attendu) << c.position << c.avecTable;
         EXPECT_EQ(r.NbEssais, static_cast<double>(r.Mesure.Essais)) << c.position;
     }
-    // Each search counts afresh.
+    // Each search counts afresh; the second finds the position proven dead by the first.
     Recherche r;
-    Grille plateau = Depuis(kSansSolution);
+    Grille plateau = Depuis(kMorteCourte);
     Chercher(r, plateau);
     Chercher(r, plateau);
-    EXPECT_EQ(r.Mesure, (Recherche::Mesures{0, 0, 0, 0, 1}));
+    EXPECT_EQ(r.Mesure, (Recherche::Mesures{0, 0, 0, 1, 0}));
 }
 
 // The window asks to stop from inside Ceder: the search unwinds at once, with no further visit,

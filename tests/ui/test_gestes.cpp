@@ -50,6 +50,8 @@ private slots:
         Ligne("newGameUnderHelp", "42 44>42 B2 B3 B2", Plein, "Choisissez une bille à retirer");
         Ligne("undoUnderHelp", "B3 53>55 34>54 B2 B5 Command1", Apres1, "Il reste 31 billes.");
         Ligne("helpThenSave", "B2 I0", "Text1", "");
+        Ligne("fileOverHelpKeepsTheMessage", "B3 53>55 B2 I1 Command6", Apres1,
+              "Il reste 31 billes.");
         Ligne("helpIgnoredUnderTheFilePanel", "I1 B2", "File1", "");
         Ligne("saveThenOpen", "I0 I1", "File1", "");
         Ligne("cancelPutsTheGameBack", "B3 53>55 I1 Command6", Apres1, "Il reste 31 billes.");
