@@ -52,6 +52,13 @@ private slots:
         const QPoint ecart = w.f.geometry().center() - w.f.screen()->availableGeometry().center();
         QVERIFY(ecart.manhattanLength() <= 1);
         QCOMPARE(w.f.windowIcon().availableSizes().size(), 6); // 16 to 256 pixels
+        // A marble is its picture, in place.
+        auto* bille = outils::Controle<marbello::Vignette>(w.f, QStringLiteral("55"));
+        QImage peinte(bille->size(), QImage::Format_ARGB32_Premultiplied);
+        peinte.fill(Qt::transparent);
+        bille->render(&peinte, {}, {}, QWidget::DrawChildren);
+        const QImage image = bille->Picture().toImage();
+        QCOMPARE(peinte.copy(image.rect()), image.convertToFormat(peinte.format()));
         // The slider window likewise, beside its scroll bar.
         outils::Jouer(w.f, QStringLiteral("B3 B0"));
         const QImage pilule = marbello::ImageRessource1x(QStringLiteral("fond_verticale"));
