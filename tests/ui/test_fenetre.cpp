@@ -88,7 +88,7 @@ private slots:
     }
 
     // The test runs with a face wider than the layout's: each fixed text shrinks until it fits.
-    // The links are bold and underlined.
+    // The links are bold and underlined, those to the author blue.
     void textesAjustesAuCadre() {
         const outils::Fenetre w;
         for (const QString nom : {"Label2", "Label4", "Label5", "Label6", "Label7"}) {
@@ -100,6 +100,8 @@ private slots:
                      qPrintable(nom));
             const bool lien = nom != "Label5" && nom != "Label7";
             QCOMPARE(etiquette->font().bold() && etiquette->font().underline(), lien);
+            QCOMPARE(etiquette->palette().color(QPalette::WindowText) == QColor(0, 0, 255),
+                     nom == "Label2" || nom == "Label4");
         }
         // The captions stand in the middle of their pills.
         QVERIFY(outils::Controle<QLabel>(w.f, "B3")->alignment().testFlag(Qt::AlignHCenter));

@@ -110,10 +110,14 @@ private slots:
         QCOMPARE(w.f.pos(), avant + QPoint(60, 40));
         QCOMPARE(Curseur()->window()->pos(), w.f.pos() + QPoint(410, 139));
         QVERIFY(!Curseur()->window()->testAttribute(Qt::WA_QuitOnClose));
-        // The waiting dots are not the body.
+        // Neither are the waiting dots nor the icons.
         Controle(w.f, QStringLiteral("Frame5"))->show();
-        Jouer(w.f, QStringLiteral("SHwait0>-"));
+        Jouer(w.f, QStringLiteral("SHwait0>- I0>- B3"));
         QCOMPARE(w.f.pos(), avant + QPoint(60, 40));
+        // The marble pressed as the first hole is gone: nothing is dragged.
+        QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, Point(w.f, "55"));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QTest::mouseRelease(w.f.windowHandle(), Qt::LeftButton, {}, Point(w.f, "55"));
     }
 
     // Saved games whatever the case of their extension; the list follows the folder, which the
