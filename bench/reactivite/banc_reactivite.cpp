@@ -1,7 +1,7 @@
 // marbello-bench-reactivite [--repetitions N] [--stop MS]... [POSITION...]
 //
-// How the window answers while the game's search runs inside a click on BOUTON(0), on the
-// slowest position of marbello-bench's sets unless positions are given (boards written as text):
+// How the window answers while the game's search runs inside a click on BOUTON(0), on one of the
+// slowest positions of marbello-bench's sets unless positions are given (boards as text):
 // - the longest wait of a pending event: a zero-delay timer runs at every yield of the search;
 //   the gaps between its runs, and from the click to the first and from the last to the end of
 //   the search, are the longest any event waits;
