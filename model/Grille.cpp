@@ -18,6 +18,10 @@ std::optional<Cellule> CaseDeCle(std::string_view cle) {
     return c;
 }
 
+Couleur CouleurCase(int numero) {
+    return numero % 2 == 0 ? Couleur::Noire : Couleur::Blanche;
+}
+
 void InitialiserPlateau(Grille& plateau) {
     plateau.cases.fill(CaseHors);
     for (const Cellule c : detail::Numerotation.cellules) {

@@ -92,6 +92,10 @@ std::string CleCase(Cellule c);
 // does not name a hole of the cross.
 std::optional<Cellule> CaseDeCle(std::string_view cle);
 
+enum class Couleur { Noire, Blanche };
+// The checkerboard colour of a hole: black for even hole numbers (x + y even), white for odd ones.
+Couleur CouleurCase(int numero);
+
 // Every cell 0, then every hole a marble.
 void InitialiserPlateau(Grille& plateau);
 // Marbles on the playable square.

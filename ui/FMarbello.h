@@ -86,6 +86,7 @@ private:
     void InitialiserPlateau();
     void PreparerImagesBilles();
     QPixmap ImageDeLaRegle(int numero) const;
+    QPixmap ImageDamier(int numero) const;
     void PeindreBilles();
     bool ModeConstruction() const;
     void CommencerPartie();

@@ -51,7 +51,12 @@ QPixmap FMarbello::ImageDeLaRegle(int numero) const {
     if (BOUTON[1]->text() == TexteDamier) {
         return Image2->Picture();
     }
-    return Image3[static_cast<size_t>(numero % 2)]->Picture();
+    return ImageDamier(numero);
+}
+
+// Image3(0) holds the black marble, Image3(1) the white one.
+QPixmap FMarbello::ImageDamier(int numero) const {
+    return Image3[CouleurCase(numero) == Couleur::Noire ? 0 : 1]->Picture();
 }
 
 bool FMarbello::ModeConstruction() const {
@@ -90,7 +95,7 @@ void FMarbello::BasculerDamier() {
         if (!imgBille[i]->AUneImage()) {
             continue;
         }
-        imgBille[i]->DonnerImage(versDamier ? Image3[i % 2]->Picture() : Image2->Picture());
+        imgBille[i]->DonnerImage(versDamier ? ImageDamier(static_cast<int>(i)) : Image2->Picture());
     }
     BOUTON[1]->setText(versDamier ? TexteNormal : TexteDamier);
 }
