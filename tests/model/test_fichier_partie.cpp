@@ -38,6 +38,7 @@ TEST(Lecture, placesMarblesByTheFieldRules) {
         {"16000000000000000000e-18", Trous({16})},
         {"abc", Trous({0})},
         {"12abc", Trous({12})},
+        {"1e1x1", Trous({10})},
         {"40\r\n-1\r\n33", Trous({})},
         {"&HA,&h1f,&H19", Trous({10, 25, 31})},
         {"&H1:", Trous({1})},

@@ -93,8 +93,9 @@ TEST_P(ListesCompactes, holdExactlyTheirValues) {
 
 INSTANTIATE_TEST_SUITE_P(Densites, ListesCompactes,
                          ::testing::Values(Densite{0, 0}, Densite{1, 1000}, Densite{3000, 0},
-                                           Densite{3000, 1000}, Densite{5000, 700},
-                                           Densite{70000, 150}, Densite{400000, 1}));
+                                           Densite{3000, 1000}, Densite{3000, 400},
+                                           Densite{5000, 700}, Densite{70000, 150},
+                                           Densite{400000, 1}));
 
 } // namespace
 } // namespace marbello
