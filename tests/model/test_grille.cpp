@@ -13,6 +13,11 @@ TEST(Grille, resetFillsTheCrossAndZeroesEverythingElse) {
     EXPECT_EQ(TexteDepuisGrille(g), "ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo");
     EXPECT_EQ(CompterBilles(g), 33);
     EXPECT_EQ(std::count(g.cases.begin(), g.cases.end(), CaseHors), 121 - 33);
+    // A board as text holds 33 holes, each 'o' or '.'.
+    for (const char* texte : {"ooo/ooo/oooxooo/ooooooo/ooooooo/ooo/ooo", "ooo/ooo/ooooooo/ooo",
+                              "ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/oooo"}) {
+        EXPECT_FALSE(GrilleDepuisTexte(texte).has_value()) << texte;
+    }
 }
 
 // Saved games name holes by these numbers: rows from the top, each from the left.

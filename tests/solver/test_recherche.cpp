@@ -77,6 +77,7 @@ TEST(Recherche, visitsAFixedNumberOfPositions) {
                          Cas{kAvecMortes, false, {3329, 47688, 10876, 5557, 0}},
                          Cas{kMorteCourte, true, {9658, 92291, 8765, 21795, 0}},
                          Cas{kSansSolution, true, {0, 0, 0, 0, 1}},
+                         Cas{"o../.../o.....o/......./o....../.../..o", true, {0, 0, 1, 0, 0}},
                          Cas{"ooo/oo./oo.oooo/o....o./.ooo.oo/.oo/.oo", true, {0, 0, 0, 0, 1}}}) {
         Recherche r(TablePositionsMortes::Log2SeauxParDefaut,
                     c.avecTable ? TableIntegree() : nullptr);
