@@ -1,7 +1,7 @@
 #pragma once
 
 // What the tests of the real program share: tools run by a line of text (xdotool for the real
-// pointer, import for screenshots) and where a marble shows on the screen.
+// pointer, import for screenshots) and where a marble shows on the screen, bright, or a hole, dark.
 
 #include <QCoreApplication>
 #include <QImage>
@@ -54,11 +54,6 @@ inline QString Xy(QPoint p) {
 inline QPoint CentreTrou(int x, int y) {
     return {int(std::lround((590.0 * x + 50.0) / 15.0)),
             int(std::lround((590.0 * y + 20.0) / 15.0))};
-}
-
-// The grey of a pixel: a marble shows bright, a hole dark.
-inline int Clarte(const QImage& ecran, QPoint point) {
-    return qGray(ecran.pixel(point));
 }
 
 inline QString Programme() {

@@ -49,8 +49,8 @@ class TestX11 : public QObject {
     }
     QString Xy(int x, int y, bool trou = true) const { return outilsx::Xy(Ecran(x, y, trou)); }
     QString Xy(QPoint p) const { return Xy(p.x(), p.y(), false); }
-    bool Bille(int x, int y) const { return Clarte(Capture(), Ecran(x, y)) > 150; }
-    bool Vide(int x, int y) const { return Clarte(Capture(), Ecran(x, y)) < 90; }
+    bool Bille(int x, int y) const { return qGray(Capture().pixel(Ecran(x, y))) > 150; }
+    bool Vide(int x, int y) const { return qGray(Capture().pixel(Ecran(x, y))) < 90; }
     bool Cliquer(QPoint p, const QString& fois = "1") const {
         return Outil("xdotool mousemove" + Xy(p) + "click --delay 300 --repeat " + fois + " 1")
             .has_value();
@@ -89,7 +89,8 @@ private slots:
         QCOMPARE(place_.size(), QSize(439, 400));
         for (const QPoint coin :
              {QPoint(0, 0), QPoint(420, 34), QPoint(438, 200), QPoint(2, 398)}) {
-            QVERIFY(Clarte(Capture(), Ecran(coin.x(), coin.y(), false)) != 128); // the skin's grey
+            QVERIFY(qGray(Capture().pixel(Ecran(coin.x(), coin.y(), false))) !=
+                    128); // the skin's grey
         }
         QVERIFY(Outil("xdotool mousemove" + Xy(2, 5) + "click 1"));
         QTRY_VERIFY_WITH_TIMEOUT(Vide(2, 5), 5000);
