@@ -123,7 +123,8 @@ private slots:
     // Saved games whatever the case of their extension; the list follows the folder, which the
     // waste bin changes only when a game is chosen: after a deletion none is.
     void laListeSuitLeDossier() {
-        Fenetre w(QStringLiteral("+b.mbo +A.MBO +c.Mbo +notes.txt +d.Mbo.bak +.e.Mbo I1 Command4"));
+        Fenetre w(
+            QStringLiteral("+b.mbo +A.MBO +c.Mbo +notes.txt +d.Mbo.bak +.e.Mbo I0 Command6 I1"));
         QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("f.Mbo")));
         const auto* liste = Controle<QListView>(w.f, QStringLiteral("File1"));
         const auto noms = [liste] {
@@ -140,6 +141,8 @@ private slots:
         QCOMPARE(Vue(w.f), QStringLiteral("File1"));
         QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("Label1"))->text(),
                  QStringLiteral("Sélectionnez le fichier puis cliquez sur ''Ouvrir''"));
+        QCOMPARE(Controle(w.f, QStringLiteral("Command2"))->property("text").toString(),
+                 QStringLiteral("Ouvrir"));
     }
 
     // The help panel's links open the mail to the author, with the version, and two pages.
