@@ -60,7 +60,6 @@ void FMarbello::Command2_Click() {
         return;
     }
     if (File1->isVisibleTo(this)) {
-        partie_.PartieEnCours = true;
         if (const QString nom = FichierChoisi(); !nom.isEmpty()) {
             OuvrirPartie(nom);
         }
@@ -118,8 +117,9 @@ void FMarbello::EnregistrerPartie(const QString& nom) {
     }
 }
 
-// An opened game starts a fresh record: snapshot 0 is its position, both counters 0. A file that
-// cannot be read leaves the board and the record as they were.
+// An opened game is under way and starts a fresh record: snapshot 0 is its position, both
+// counters 0. A file that cannot be read leaves the board, the record and the state of the game as
+// they were: a start screen must still let the player choose the first hole.
 void FMarbello::OuvrirPartie(const QString& nomFichier) {
     const DepotParties::Ouverture ouverture =
         DepotParties(dossierParties_).OuvrirPartie(nomFichier);
@@ -128,6 +128,7 @@ void FMarbello::OuvrirPartie(const QString& nomFichier) {
         return;
     }
     partie_.Plateau = GrilleDepuisBilles(ouverture.billes);
+    partie_.PartieEnCours = true;
     partie_.RepartirDeLaPosition();
     AfficherPlateau();
 }
