@@ -355,7 +355,7 @@ void FMarbello::Form_Load() {
         etiquette->setCursor(pointeurLien);
     }
 
-    InitialiserPlateau();
+    PreparerImagesBilles();
 }
 
 void FMarbello::CentrerSurEcran() {
@@ -370,8 +370,8 @@ void FMarbello::CentrerSurEcran() {
 
 // Beyond the button bar, as players expect: the usual keys for undo and redo.
 void FMarbello::RaccourcisClavier() {
-    const auto arriere = [this] { ParcourirHistorique(-1.0F); };
-    const auto avant = [this] { ParcourirHistorique(1.0F); };
+    const auto arriere = [this] { ParcourirHistorique(Sens::Arriere); };
+    const auto avant = [this] { ParcourirHistorique(Sens::Avant); };
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
             arriere);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this,

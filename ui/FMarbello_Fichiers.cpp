@@ -100,7 +100,6 @@ void FMarbello::Command5_Click() {
         return;
     }
     Frame1->hide();
-    partie_.PartieEnCours = true;
     partie_.RepartirDeLaPosition();
     AfficherPlateau();
 }
@@ -112,7 +111,8 @@ void FMarbello::Command6_Click() {
 
 // Saving keeps the game record as it is. A full board writes nothing and says nothing.
 void FMarbello::EnregistrerPartie(const QString& nom) {
-    if (const auto refus = DepotParties(dossierParties_).EnregistrerPartie(nom, partie_.Plateau)) {
+    if (const auto refus =
+            DepotParties(dossierParties_).EnregistrerPartie(nom, partie_.Plateau())) {
         EcrireMessage(*refus);
     }
 }
@@ -127,9 +127,7 @@ void FMarbello::OuvrirPartie(const QString& nomFichier) {
         EcrireMessage(ouverture.message);
         return;
     }
-    partie_.Plateau = GrilleDepuisBilles(ouverture.billes);
-    partie_.PartieEnCours = true;
-    partie_.RepartirDeLaPosition();
+    partie_.RepartirDeLaPosition(GrilleDepuisBilles(ouverture.billes));
     AfficherPlateau();
 }
 
