@@ -39,12 +39,14 @@ private slots:
         Ligne("noGameNoSearch", "B0", Plein, "Retirez déjà une bille");
         Ligne("noSolution", ".../.../......./..o.o../......./.../... B0",
               ".../.../......./..o.o../......./.../...", "Pas de solution");
-        Ligne("replay", Deux + " B0 v1", Une + " curseur 1/1", "C'est terminé.");
-        Ligne("replayBack", Deux + " B0 v1 v0", Deux + " curseur 0/1", "Il reste 2 billes.");
-        Ligne("replayStartsTheRecord", Deux + " B0 v1 B5", Une + " curseur 1/1", "C'est terminé.");
-        Ligne("heldThumbReplaysNothing", Deux + " B0 t1", Deux + " curseur 0/1",
+        Ligne("replay", Deux + " B0 curseur:1", Une + " curseur 1/1", "C'est terminé.");
+        Ligne("replayBack", Deux + " B0 curseur:1 curseur:0", Deux + " curseur 0/1",
+              "Il reste 2 billes.");
+        Ligne("replayStartsTheRecord", Deux + " B0 curseur:1 B5", Une + " curseur 1/1",
+              "C'est terminé.");
+        Ligne("heldThumbReplaysNothing", Deux + " B0 tenir:1", Deux + " curseur 0/1",
               "Solution trouvée...");
-        Ligne("searchAgainFromTheReplay", Deux + " B0 v1 B0", Une + " curseur 0/0",
+        Ligne("searchAgainFromTheReplay", Deux + " B0 curseur:1 B0", Une + " curseur 0/0",
               "Solution trouvée...");
         Ligne("newGameHidesTheSlider", "B3 B0 B3", Plein, "Choisissez une bille à retirer");
         Ligne("openIconHidesTheSlider", "B3 B0 I1", "File1", "");
@@ -52,16 +54,17 @@ private slots:
         Ligne("stopped", Sans + " [ ]", Sans, Arretee);
         Ligne("helpOpenedDuringItGivesTheOutcome", Sans + " [ B2 ] B2", Sans, Arretee);
         // Each would change the board, with a move to undo and one to redo.
-        for (const char* geste : {"B3", "B5", "46>66", "d44", "I1"}) {
+        for (const char* geste : {"B3", "B5", "46>66", "droit:44", "I1"}) {
             Ligne(geste,
                   "ooo/o.o/oo....o/o.oo.oo/oooo.oo/.o./.oo 85>65 46>66 B5 [ " +
                       QString::fromLatin1(geste) + " ]",
                   Sans, Arretee);
         }
         for (const char* geste : {"Command2", "Command3"}) {
-            Ligne(geste, "+a.Mbo " + Sans + " I1 @a.Mbo [ " + geste + " ]", "File1", Arretee);
+            Ligne(geste, "ecrire:a.Mbo " + Sans + " I1 choisir:a.Mbo [ " + geste + " ]", "File1",
+                  Arretee);
         }
-        Ligne("wasteBin", "+a.Mbo " + Sans + " I1 @a.Mbo [ Command4 ] Command2",
+        Ligne("wasteBin", "ecrire:a.Mbo " + Sans + " I1 choisir:a.Mbo [ Command4 ] Command2",
               ".../.o./......./...o.../......./.../...", "Il reste 2 billes.");
         Ligne("save", Sans + " I0 [ Command2 ]", "Text1", Arretee);
         Ligne("buildOk", Sans + " I1 Command3 [ Command5 ]", Sans + " Frame1", Arretee);
