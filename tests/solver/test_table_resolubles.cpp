@@ -3,6 +3,7 @@
 #include "solver/Pagodes.h"
 #include "solver/Recherche.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <utility>
@@ -62,6 +63,30 @@ TEST(TableResolubles, refusesWordsWithoutTheLayoutOfTheirLengths) {
     EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
     mots.resize(NbTrous);
     EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
+}
+
+// A file whose header is not this table's, or whose length is not the one it gives, is refused:
+// the search then goes without the table.
+TEST(TableResolubles, refusesAFileOfAnotherKindOrLength) {
+    const std::vector<uint64_t> mots = TableResolubles::Ecrire({});
+    const std::vector<unsigned char> fichier = TableResolubles::EcrireFichier(mots);
+    EXPECT_EQ(TableResolubles::LireFichier(fichier), mots);
+    const auto refuse = [&](const char* quoi, auto&& changer) {
+        std::vector<unsigned char> octets = fichier;
+        changer(octets);
+        EXPECT_EQ(TableResolubles::LireFichier(octets), std::nullopt) << quoi;
+    };
+    refuse("magic", [](auto& o) { o[1] = 'A'; });
+    refuse("version", [](auto& o) { ++o[8]; });
+    refuse("length", [](auto& o) { ++o[16]; });
+    refuse("short", [](auto& o) { o.pop_back(); });
+    refuse("long", [](auto& o) { o.insert(o.end(), 8, 0); });
+    refuse("header cut", [](auto& o) { o.resize(20); });
+    refuse("byte-swapped", [](auto& o) {
+        for (auto mot = o.begin() + 8; mot != o.end(); mot += 8) {
+            std::reverse(mot, mot + 8);
+        }
+    });
 }
 
 // Universe, and chance in a thousand of each value to be listed.
