@@ -1,11 +1,67 @@
-#include "OutilsPartie.h"
+// The game's operations written as words, apart by blanks:
+//   go                  CommencerPartie: the start button, or the start after a first hole
+//   saute:53>55         the jump of the marble of cell (5, 3) to cell (5, 5)
+//   retire:53  pose:53  a marble taken out, put in by hand
+//   recule  avance      one step back, forward through the record
+//   repart              the game goes on from the board as it stands
+//   depuis:ooo/o.o/...  the game goes on from that board
+// New words go in Operer. An unknown word, or one naming no hole or no board, throws, naming it.
+
+#include "model/Partie.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
+#include <stdexcept>
 
 namespace marbello {
 namespace {
 
-using essais::Jouer;
+// One word played; what it said ("refus" when the step was refused), or "" when it says nothing.
+std::string Operer(Partie& p, const std::string& mot) {
+    const std::string a = mot.substr(mot.find(':') + 1);
+    const auto trou = [&](size_t i, size_t fin) {
+        const Cellule c = a.size() == fin ? Cellule{a[i] - '0', a[i + 1] - '0'} : Cellule{};
+        if (!EstTrou(c.x, c.y)) {
+            throw std::invalid_argument("pas un trou dans « " + mot + " »");
+        }
+        return c;
+    };
+    if (mot == "go") {
+        const Annonce annonce = p.CommencerPartie();
+        return annonce.legendeDepart + "|" + annonce.message;
+    }
+    if (mot == "recule" || mot == "avance") {
+        return p.ParcourirHistorique(mot == "recule" ? Sens::Arriere : Sens::Avant)
+            .value_or("refus");
+    }
+    if (mot == "repart") {
+        return p.RepartirDeLaPosition();
+    }
+    if (mot.starts_with("depuis:") && GrilleDepuisTexte(a)) {
+        return p.RepartirDeLaPosition(*GrilleDepuisTexte(a));
+    }
+    if (mot.starts_with("retire:") || mot.starts_with("pose:")) {
+        mot[0] == 'r' ? p.RetirerBille(trou(0, 2)) : p.AjouterBille(trou(0, 2));
+        return "";
+    }
+    if (mot.starts_with("saute:") && a.size() == 5 && a[2] == '>') {
+        const ResultatCoup r = p.JouerCoup(trou(0, 5), trou(3, 5));
+        return r.fait ? r.message : "refus";
+    }
+    throw std::invalid_argument("mot inconnu « " + mot + " »");
+}
+
+// Plays the words on p; returns what the last one said, then the board and "current/max" of the
+// record.
+std::string Jouer(Partie& p, const std::string& mots) {
+    std::istringstream flux(mots);
+    std::string dit;
+    for (std::string mot; flux >> mot;) {
+        dit = Operer(p, mot);
+    }
+    return dit + " " + TexteDepuisGrille(p.Plateau()) + " " + std::to_string(p.CoupCourant()) +
+           "/" + std::to_string(p.CoupMax());
+}
 
 // After every step the board is the record's current snapshot.
 TEST(Partie, boardRecordAndMessageFollowTheSteps) {

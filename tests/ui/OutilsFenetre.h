@@ -14,7 +14,8 @@
 //   curseur:3  tenir:3  the slider's thumb dragged to 3 and let go, or held there
 //   nom:partie          the name typed in the save panel ("nom:" leaves it empty)
 //   choisir:a.Mbo  ouvrir:a.Mbo    a click, a double click on a saved game of the list
-//   ecrire:a.Mbo  effacer:a.Mbo    a saved game written, deleted behind the window's back
+//   ecrire:a.Mbo  effacer:a.Mbo    a saved game written, its content gone, behind the window's
+//                                  back
 //   ooo/o.o/...         a board, as the model writes it, put in place as a game under way
 //   [ ... ]             gestures made during a search, which is then stopped
 // New words of the form verbe:argument go in Geste(). An unknown word or control, or a gesture that
@@ -24,12 +25,12 @@
 #include "ui/Vignette.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,9 +154,15 @@ inline void Geste(FMarbello& f, const QString& mot) {
             QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, point);
         }
     } else if (verbe == "ecrire") {
-        Exiger(fichier.open(QIODevice::WriteOnly) && fichier.write("4\r\n16\r\n") == 7, mot);
+        // Written aside and linked, so that its content can vanish while the list, which watches
+        // the folder alone, still shows its name.
+        QFile contenu(f.DossierParties() + "/.contenus/" + a);
+        Exiger(QDir().mkpath(f.DossierParties() + "/.contenus") &&
+                   contenu.open(QIODevice::WriteOnly) && contenu.write("4\r\n16\r\n") == 7 &&
+                   contenu.link(fichier.fileName()),
+               mot);
     } else if (verbe == "effacer") {
-        Exiger(fichier.remove(), mot);
+        Exiger(QFile::remove(f.DossierParties() + "/.contenus/" + a), mot);
     } else {
         throw Echec("geste inconnu « " + mot + " »");
     }
@@ -224,27 +231,21 @@ inline void Ligne(const char* nom, const QString& gestes, const QString& vue,
                   const QString& message) {
     QTest::newRow(nom) << gestes << vue << message;
 }
-// A failing row prints its gestures.
+// A failing row prints its gestures with what shows.
 inline void VerifierLigne() {
     QFETCH(QString, gestes);
     QFETCH(QString, vue);
     QFETCH(QString, message);
-    const auto dire = qScopeGuard([&] {
-        if (QTest::currentTestFailed()) {
-            qInfo("gestes : %s", qPrintable(gestes));
-        }
-    });
     Fenetre w;
     try {
         Jouer(w.f, gestes);
     } catch (const Echec& e) {
-        QFAIL(e.what());
+        QFAIL(qPrintable(e.what() + QStringLiteral(" dans : ") + gestes));
     }
-    QCOMPARE(Vue(w.f), vue);
-    QCOMPARE(Message(w.f), message);
-    QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("B0"))->text(),
-             QStringLiteral("Chercher une solution"));
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    const QString repos = Controle<QLabel>(w.f, "B0")->text() + " " +
+                          QString::number(QGuiApplication::overrideCursor() == nullptr);
+    QCOMPARE(gestes + " | " + Vue(w.f) + " | " + Message(w.f) + " | " + repos,
+             gestes + " | " + vue + " | " + message + " | Chercher une solution 1");
 }
 
 } // namespace outils

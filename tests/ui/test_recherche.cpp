@@ -1,5 +1,6 @@
 // The search from the window: its outcomes, the replay through the slider window, what the window
-// shows while a search runs, what waits for its end, and quitting during one.
+// shows while a search runs (the waiting dots turning), what waits for its end, and quitting
+// during one.
 
 #include "OutilsFenetre.h"
 #include "ui/Forme.h"
@@ -104,6 +105,22 @@ private slots:
         QVERIFY2((tour + tour).contains("gc") && tour.count('m') == 10 && !tour.contains('?'),
                  qPrintable(tour));
         QCOMPARE(Message(w.f), Arretee);
+    }
+
+    // From its first position the grey pair turns one dot per step towards the lower numbers, and
+    // the dot behind it goes back to rest.
+    void lIndicateurTourneDUnPointParPas() {
+        marbello::IndicateurAttente indicateur;
+        const marbello::PointsAttente attendus[] = {
+            {11, 0, 1}, {10, 11, 0}, {9, 10, 11}, {8, 9, 10}};
+        for (const marbello::PointsAttente& p : attendus) {
+            QVERIFY(indicateur.Avancer() == p);
+        }
+        for (int i = 0; i < 7; ++i) {
+            indicateur.Avancer();
+        }
+        QVERIFY((indicateur.Avancer() == marbello::PointsAttente{0, 1, 2}));
+        QVERIFY((indicateur.Avancer() == marbello::PointsAttente{11, 0, 1}));
     }
 
     // "Quitter" ends the program at once, even from inside a search.
