@@ -37,58 +37,36 @@ void VerifierFinDeRecherche(const Recherche& r, const Grille& avant, const Grill
     }
 }
 
-struct CasLimite {
-    const char* nom;
-    const char* position;
-    const char* coups; // as TexteCoups writes them; nullptr when there is no solution
-};
-
-class CasLimites : public ::testing::TestWithParam<CasLimite> {};
-
-TEST_P(CasLimites, giveTheExpectedAnswer) {
-    const Grille avant = Depuis(GetParam().position);
-    Grille plateau = avant;
-    Recherche r;
-    Chercher(r, plateau);
-    EXPECT_EQ(r.NbSolutions, GetParam().coups != nullptr ? 1 : 0);
-    EXPECT_EQ(TexteCoups(CoupsTrouves(r)), GetParam().coups != nullptr ? GetParam().coups : "-");
-    VerifierFinDeRecherche(r, avant, plateau);
+// Each case: the position, and the moves found as TexteCoups writes them, "-" when there are none,
+// nullptr when there is no solution.
+TEST(Recherche, edgeCasesGiveTheExpectedAnswer) {
+    const std::pair<const char*, const char*> cas[] = {
+        {".../.../......./....o../......./.../...", "-"}, // solved with no move
+        {".../.../......./......./......./.../...", nullptr},
+        {".../.../......./.oo..../......./.../...", "3,5,3"}, // the first jump in scan order
+        {".../.../......./.o.o.../......./.../...", nullptr}, // two that cannot jump
+        {"ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo", nullptr},
+    };
+    for (const auto& [position, coups] : cas) {
+        SCOPED_TRACE(position);
+        const Grille avant = Depuis(position);
+        Grille plateau = avant;
+        Recherche r;
+        Chercher(r, plateau);
+        EXPECT_EQ(r.NbSolutions, coups != nullptr ? 1 : 0);
+        EXPECT_EQ(TexteCoups(CoupsTrouves(r)), coups != nullptr ? coups : "-");
+        VerifierFinDeRecherche(r, avant, plateau);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, CasLimites,
-    ::testing::Values(
-        CasLimite{"oneMarbleIsSolvedWithNoMove", ".../.../......./....o../......./.../...", "-"},
-        CasLimite{"noMarbleHasNoSolution", ".../.../......./......./......./.../...", nullptr},
-        CasLimite{"theFirstJumpInScanOrderIsKept", ".../.../......./.oo..../......./.../...",
-                  "3,5,3"},
-        CasLimite{"twoMarblesThatCannotJumpHaveNone", ".../.../......./.o.o.../......./.../...",
-                  nullptr},
-        CasLimite{"aFullBoardHasNoSolution", "ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo", nullptr}),
-    [](const auto& info) { return std::string(info.param.nom); });
-
-// The built-in table never adds work and never changes the solution, and the counter of trials
-// is the number of trials made. A dead position searched again is answered from memory.
-TEST(Recherche, theTablesSaveWorkWithoutChangingTheAnswer) {
-    for (const char* position :
-         {kAvecMortes, kMorteCourte, kSansSolution, "o../.../o.....o/......./o....../.../..o",
-          "ooo/oo./oo.oooo/o....o./.ooo.oo/.oo/.oo"}) {
-        SCOPED_TRACE(position);
-        Recherche avec;
-        Recherche sans(TablePositionsMortes::Log2SeauxParDefaut, nullptr);
-        Grille a = Depuis(position);
-        Grille b = a;
-        Chercher(avec, a);
-        Chercher(sans, b);
-        EXPECT_EQ(CoupsTrouves(avec), CoupsTrouves(sans));
-        EXPECT_LE(avec.Mesure.Positions, sans.Mesure.Positions);
-        EXPECT_LE(avec.Mesure.Essais, sans.Mesure.Essais);
-        EXPECT_EQ(avec.NbEssais, static_cast<double>(avec.Mesure.Essais));
-    }
+// The trial counter is the number of trials made; a dead position searched again is answered from
+// memory, without a visit.
+TEST(Recherche, aDeadPositionSearchedAgainIsAnsweredFromMemory) {
     Recherche r;
     Grille plateau = Depuis(kMorteCourte);
     Chercher(r, plateau);
     ASSERT_GT(r.Mesure.Positions, 0U);
+    EXPECT_EQ(r.NbEssais, static_cast<double>(r.Mesure.Essais));
     Chercher(r, plateau);
     EXPECT_EQ(r.Mesure.Positions, 0U);
     EXPECT_EQ(r.NbSolutions, 0);

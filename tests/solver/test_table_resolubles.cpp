@@ -15,13 +15,14 @@ namespace {
 using essais::Chercher;
 using essais::CoupsTrouves;
 
-// Entries of the built-in table, one for each number of marbles from 28 down to 22, and positions
-// of 22 to 27 marbles that the pagodas let through, proven by the search without the table: the
-// table's answer is the search's, and with the table the search finds the same first solution.
+// Entries of the built-in table, one for each number of marbles from 28 down to 22, a position
+// solved after dead ones of 25 marbles or more, and positions of 22 to 27 marbles that the pagodas
+// let through, proven by the search without the table: the table's answer is the search's, and
+// with the table the search finds the same first solution, with no more work.
 TEST(TableResolubles, answersAsTheSearchWithoutIt) {
     const TableResolubles* table = TableIntegree();
     ASSERT_NE(table, nullptr);
-    std::vector<Grille> positions;
+    std::vector<Grille> positions{essais::Depuis("ooo/o.o/ooooooo/oo.oo.o/.oooooo/oo./ooo")};
     for (const char* morte :
          {"o.o/ooo/o.ooo.o/ooooooo/ooo.o.o/ooo/ooo", "ooo/ooo/o.o.o.o/ooo.ooo/ooooo.o/ooo/o.o",
           "o.o/ooo/o.o..oo/ooooooo/o..oooo/ooo/o.o", "oo./o.o/o.o.ooo/ooooo.o/ooooo.o/.oo/o.o",
@@ -34,10 +35,10 @@ TEST(TableResolubles, answersAsTheSearchWithoutIt) {
             positions.push_back(g);
         }
     }
-    Recherche avec;
-    Recherche sans(TablePositionsMortes::Log2SeauxParDefaut, nullptr);
     int trouvees = 0;
     for (const Grille& position : positions) {
+        Recherche avec;
+        Recherche sans(TablePositionsMortes::Log2SeauxParDefaut, nullptr);
         Grille a = position;
         Grille b = position;
         Chercher(avec, a);
@@ -45,30 +46,17 @@ TEST(TableResolubles, answersAsTheSearchWithoutIt) {
         ASSERT_EQ(table->Resoluble(BitsDepuisGrille(position)), sans.NbSolutions == 1)
             << TexteDepuisGrille(position);
         ASSERT_EQ(CoupsTrouves(avec), CoupsTrouves(sans)) << TexteDepuisGrille(position);
+        EXPECT_LE(avec.Mesure.Positions, sans.Mesure.Positions) << TexteDepuisGrille(position);
+        EXPECT_LE(avec.Mesure.Essais, sans.Mesure.Essais) << TexteDepuisGrille(position);
         trouvees += sans.NbSolutions;
     }
     EXPECT_EQ(trouvees, static_cast<int>(positions.size()) - 7);
 }
 
-// Words without the layout that their lengths give are not a table: the search then goes without.
-TEST(TableResolubles, refusesWordsWithoutTheLayoutOfTheirLengths) {
+// Words without the layout that their lengths give, or a file whose header is not this table's or
+// whose length is not the one it gives, are not a table: the search then goes without.
+TEST(TableResolubles, refusesWordsOrAFileOfAnotherLayout) {
     std::vector<uint64_t> mots = TableResolubles::Ecrire({});
-    EXPECT_TRUE(TableResolubles::Lire(mots).has_value());
-    mots[NbTrous] = 1; // the full board, whose list then lacks its words
-    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
-    mots[NbTrous] = 2; // more positions than there are
-    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
-    mots[NbTrous] = 0;
-    mots.push_back(0);
-    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
-    mots.resize(NbTrous);
-    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
-}
-
-// A file whose header is not this table's, or whose length is not the one it gives, is refused:
-// the search then goes without the table.
-TEST(TableResolubles, refusesAFileOfAnotherKindOrLength) {
-    const std::vector<uint64_t> mots = TableResolubles::Ecrire({});
     const std::vector<unsigned char> fichier = TableResolubles::EcrireFichier(mots);
     EXPECT_EQ(TableResolubles::LireFichier(fichier), mots);
     const auto refuse = [&](const char* quoi, auto&& changer) {
@@ -87,6 +75,16 @@ TEST(TableResolubles, refusesAFileOfAnotherKindOrLength) {
             std::reverse(mot, mot + 8);
         }
     });
+    EXPECT_TRUE(TableResolubles::Lire(mots).has_value());
+    mots[NbTrous] = 1; // the full board, whose list then lacks its words
+    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
+    mots[NbTrous] = 2; // more positions than there are
+    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
+    mots[NbTrous] = 0;
+    mots.push_back(0);
+    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
+    mots.resize(NbTrous);
+    EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
 }
 
 // Universe, and chance in a thousand of each value to be listed.

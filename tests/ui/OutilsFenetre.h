@@ -47,6 +47,9 @@ const QString Plein = QStringLiteral("ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo");
 const QString OuvertureCentre = QStringLiteral("ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo");
 // The centre opening, then 53>55.
 const QString Apres1 = QStringLiteral("ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo");
+const QString Trou53 = QStringLiteral("ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo");
+const QString Choisir = QStringLiteral("Choisissez une bille à retirer");
+const QString Reste31 = QStringLiteral("Il reste 31 billes.");
 
 // A gesture that cannot be played, named.
 struct Echec : std::runtime_error {
