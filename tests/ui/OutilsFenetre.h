@@ -51,10 +51,15 @@ const QString Trou53 = QStringLiteral("ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo")
 const QString Choisir = QStringLiteral("Choisissez une bille à retirer");
 const QString Reste31 = QStringLiteral("Il reste 31 billes.");
 
-// A gesture that cannot be played, named.
+// A gesture is played, or it throws Echec naming it.
 struct Echec : std::runtime_error {
-    explicit Echec(const QString& pourquoi) : std::runtime_error(pourquoi.toStdString()) {}
+    using std::runtime_error::runtime_error;
 };
+inline void Exiger(bool fait, const QString& mot) {
+    if (!fait) {
+        throw Echec(("geste inconnu ou impossible « " + mot + " »").toStdString());
+    }
+}
 
 // A control by its name, as the gestures name it; Echec when the window has none of that kind.
 template <class T = QWidget> T* Controle(const QWidget& f, const QString& nom) {
@@ -66,9 +71,7 @@ template <class T = QWidget> T* Controle(const QWidget& f, const QString& nom) {
         objet = (nom[0] == 'B' ? QStringLiteral("BOUTON") : QStringLiteral("Image1_")) + nom[1];
     }
     T* controle = f.findChild<T*>(objet);
-    if (controle == nullptr) {
-        throw Echec(QStringLiteral("pas de contrôle « %1 »").arg(nom));
-    }
+    Exiger(controle != nullptr, nom);
     return controle;
 }
 
@@ -124,12 +127,6 @@ inline void Presser(FMarbello& f, Qt::MouseButton bouton, QPoint depart, QPoint 
     QTest::mouseRelease(f.windowHandle(), bouton, {}, arrivee);
 }
 
-inline void Exiger(bool fait, const QString& mot) {
-    if (!fait) {
-        throw Echec("geste impossible « " + mot + " »");
-    }
-}
-
 // A word of the form verbe:argument. New words go here.
 inline void Geste(FMarbello& f, const QString& mot) {
     const QString verbe = mot.section(':', 0, 0);
@@ -167,7 +164,7 @@ inline void Geste(FMarbello& f, const QString& mot) {
     } else if (verbe == "effacer") {
         Exiger(QFile::remove(f.DossierParties() + "/.contenus/" + a), mot);
     } else {
-        throw Echec("geste inconnu « " + mot + " »");
+        Exiger(false, mot);
     }
 }
 
@@ -192,12 +189,12 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
                 try {
                     Jouer(f, pendant);
                 } catch (const Echec& e) {
-                    *echec = QString::fromStdString(e.what());
+                    *echec = e.what();
                 }
             });
             QTest::mouseRelease(f.windowHandle(), Qt::LeftButton, {}, Point(f, "B0"));
             if (!echec->isEmpty()) {
-                throw Echec(*echec);
+                throw Echec(echec->toStdString());
             }
         } else if (mot.contains('/')) {
             const auto plateau = marbello::GrilleDepuisTexte(mot.toStdString());

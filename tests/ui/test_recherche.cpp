@@ -17,6 +17,7 @@ const QString Une = QStringLiteral(".../.../......./..o..../......./.../...");
 // 22 marbles or more it answers at once).
 const QString Sans = QStringLiteral("ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo");
 const QString Arretee = QStringLiteral("Recherche Arrêtée.");
+const QString Trouvee = QStringLiteral("Solution trouvée...");
 
 // The child's side of the test that quits, in the program's own folder: quitting leaves no time
 // to remove a folder of its own.
@@ -36,7 +37,7 @@ class TestRecherche : public QObject {
 private slots:
     void gestes_data() {
         Colonnes();
-        Ligne("found", "B3 B0", OuvertureCentre + " curseur 0/31", "Solution trouvée...");
+        Ligne("found", "B3 B0", OuvertureCentre + " curseur 0/31", Trouvee);
         Ligne("noGameNoSearch", "B0", Plein, "Retirez déjà une bille");
         Ligne("noSolution", ".../.../......./..o.o../......./.../... B0",
               ".../.../......./..o.o../......./.../...", "Pas de solution");
@@ -45,10 +46,8 @@ private slots:
               "Il reste 2 billes.");
         Ligne("replayStartsTheRecord", Deux + " B0 curseur:1 B5", Une + " curseur 1/1",
               "C'est terminé.");
-        Ligne("heldThumbReplaysNothing", Deux + " B0 tenir:1", Deux + " curseur 0/1",
-              "Solution trouvée...");
-        Ligne("searchAgainFromTheReplay", Deux + " B0 curseur:1 B0", Une + " curseur 0/0",
-              "Solution trouvée...");
+        Ligne("heldThumbReplaysNothing", Deux + " B0 tenir:1", Deux + " curseur 0/1", Trouvee);
+        Ligne("searchAgainFromTheReplay", Deux + " B0 curseur:1 B0", Une + " curseur 0/0", Trouvee);
         Ligne("newGameHidesTheSlider", "B3 B0 B3", Plein, Choisir);
         Ligne("openIconHidesTheSlider", "B3 B0 I1", "File1", "");
         Ligne("saveIconKeepsIt", "B3 B0 I0", "Text1 curseur 0/31", "");
