@@ -5,7 +5,8 @@
 //   recule  avance      one step back, forward through the record
 //   repart              the game goes on from the board as it stands
 //   depuis:ooo/o.o/...  the game goes on from that board
-// New words go in Operer. An unknown word, or one naming no hole or no board, throws, naming it.
+// New words go in Operer. An unknown word, or one naming no hole or no board, throws, naming it
+// and the words it was played among.
 
 #include "model/Partie.h"
 
@@ -16,13 +17,14 @@
 namespace marbello {
 namespace {
 
-// One word played; what it said ("refus" when the step was refused), or "" when it says nothing.
-std::string Operer(Partie& p, const std::string& mot) {
+// One word of mots played; what it said ("refus" when the step was refused), or "" when it says
+// nothing.
+std::string Operer(Partie& p, const std::string& mot, const std::string& mots) {
     const std::string a = mot.substr(mot.find(':') + 1);
     const auto trou = [&](size_t i, size_t fin) {
         const Cellule c = a.size() == fin ? Cellule{a[i] - '0', a[i + 1] - '0'} : Cellule{};
         if (!EstTrou(c.x, c.y)) {
-            throw std::invalid_argument("pas un trou dans « " + mot + " »");
+            throw std::invalid_argument("« " + mot + " » : pas un trou, dans " + mots);
         }
         return c;
     };
@@ -48,7 +50,7 @@ std::string Operer(Partie& p, const std::string& mot) {
         const ResultatCoup r = p.JouerCoup(trou(0, 5), trou(3, 5));
         return r.fait ? r.message : "refus";
     }
-    throw std::invalid_argument("mot inconnu « " + mot + " »");
+    throw std::invalid_argument("« " + mot + " » : mot inconnu, dans " + mots);
 }
 
 // Plays the words on p; returns what the last one said, then the board and "current/max" of the
@@ -57,7 +59,7 @@ std::string Jouer(Partie& p, const std::string& mots) {
     std::istringstream flux(mots);
     std::string dit;
     for (std::string mot; flux >> mot;) {
-        dit = Operer(p, mot);
+        dit = Operer(p, mot, mots);
     }
     return dit + " " + TexteDepuisGrille(p.Plateau()) + " " + std::to_string(p.CoupCourant()) +
            "/" + std::to_string(p.CoupMax());
