@@ -110,12 +110,6 @@ TEST(Partie, boardRecordAndMessageFollowTheSteps) {
     }
 }
 
-TEST(PartieDeathTest, aJumpNeedsBothCellsOnTheBoard) {
-    Partie p;
-    p.CommencerPartie();
-    EXPECT_DEBUG_DEATH(p.JouerCoup({2, 2}, {4, 2}), "EstTrou");
-}
-
 // Marbles put back by hand make a line of play longer than the 51 snapshots.
 TEST(Partie, theRecordGrowsPastFiftyMoves) {
     Partie p;
@@ -130,7 +124,6 @@ TEST(Partie, theRecordGrowsPastFiftyMoves) {
     EXPECT_EQ(Jouer(p, pas + arriere),
               "Il reste 32 billes. ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/60");
     EXPECT_EQ(Jouer(p, avant), "Il reste 31 billes. ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 60/60");
-    EXPECT_GT(p.Historique().size(), 60U);
 }
 
 } // namespace

@@ -56,7 +56,9 @@ TEST(TableResolubles, answersAsTheSearchWithoutIt) {
 // Words without the layout that their lengths give, or a file whose header is not this table's or
 // whose length is not the one it gives, are not a table: the search then goes without.
 TEST(TableResolubles, refusesWordsOrAFileOfAnotherLayout) {
-    std::vector<uint64_t> mots = TableResolubles::Ecrire({});
+    TableResolubles::Rangs rangs;
+    rangs[NbTrous] = {0}; // the full board, whose universe it fills
+    std::vector<uint64_t> mots = TableResolubles::Ecrire(rangs);
     const std::vector<unsigned char> fichier = TableResolubles::EcrireFichier(mots);
     EXPECT_EQ(TableResolubles::LireFichier(fichier), mots);
     const auto refuse = [&](const char* quoi, auto&& changer) {
@@ -76,11 +78,12 @@ TEST(TableResolubles, refusesWordsOrAFileOfAnotherLayout) {
         }
     });
     EXPECT_TRUE(TableResolubles::Lire(mots).has_value());
-    mots[NbTrous] = 1; // the full board, whose list then lacks its words
+    mots[NbTrous - 1] = 1; // a list then lacks its words
     EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
+    mots[NbTrous - 1] = 0;
     mots[NbTrous] = 2; // more positions than there are
     EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
-    mots[NbTrous] = 0;
+    mots[NbTrous] = 1;
     mots.push_back(0);
     EXPECT_FALSE(TableResolubles::Lire(mots).has_value());
     mots.resize(NbTrous);

@@ -65,8 +65,8 @@ inline void Exiger(bool fait, const QString& mot) {
 template <class T = QWidget> T* Controle(const QWidget& f, const QString& nom) {
     QString objet = nom;
     if (nom.size() == 2 && nom[0].isDigit() && nom[1].isDigit()) {
-        const int k = marbello::NumeroBille(nom[0].digitValue(), nom[1].digitValue());
-        objet = QStringLiteral("imgBille%1").arg(k);
+        objet = QStringLiteral("imgBille%1")
+                    .arg(marbello::NumeroBille(nom[0].digitValue(), nom[1].digitValue()));
     } else if (nom.size() == 2 && (nom[0] == 'B' || nom[0] == 'I') && nom[1].isDigit()) {
         objet = (nom[0] == 'B' ? QStringLiteral("BOUTON") : QStringLiteral("Image1_")) + nom[1];
     }
