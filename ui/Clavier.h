@@ -45,7 +45,7 @@ private:
 
     void CreerMenu();
     // An item of the menu; its keys work in both windows of the game, the slider's too.
-    QAction* Ajouter(const QString& texte, QList<QKeySequence> touches,
+    QAction* Ajouter(const QString& texte, const QList<QKeySequence>& touches,
                      const std::function<void()>& faire, std::function<bool()> permis = {},
                      std::function<bool()> coche = {});
     // Keys that the menu does not list.
