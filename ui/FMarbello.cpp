@@ -356,7 +356,7 @@ void FMarbello::Form_Load() {
         etiquette->setCursor(pointeurLien);
     }
 
-    InitialiserPlateau();
+    PreparerImagesBilles();
 }
 
 void FMarbello::CentrerSurEcran() {
