@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(vus.join(' '), QStringLiteral("File1 Command4 Command2 Command6 Command3 File1"));
     }
 
-    // Up and Down choose a game, Return opens it, Delete throws it away.
+    // Up and Down (and End) choose a game, Return opens it, Delete throws it away.
     void filePanel() {
         Fenetre w(QStringLiteral("ecrire:a.Mbo"));
         QFile b(w.dossier.filePath(QStringLiteral("b.Mbo")));
@@ -118,9 +118,9 @@ private slots:
         QTRY_COMPARE(liste->model()->rowCount(liste->rootIndex()), 2);
         Jouer(w.f, QStringLiteral("touche:Down,Down,Up,Return"));
         QCOMPARE(Vue(w.f), QStringLiteral(".../.o./......./...o.../......./.../..."));
-        Jouer(w.f, QStringLiteral("touche:Ctrl+O,Down,Delete"));
-        QTRY_VERIFY(!QFile::exists(w.dossier.filePath(QStringLiteral("a.Mbo"))));
-        QVERIFY(b.exists());
+        Jouer(w.f, QStringLiteral("touche:Ctrl+O,Down,End,Delete"));
+        QTRY_VERIFY(!b.exists());
+        QVERIFY(QFile::exists(w.dossier.filePath(QStringLiteral("a.Mbo"))));
     }
 
     // Its items disabled where the state forbids them: here during a search, which Escape stops.
