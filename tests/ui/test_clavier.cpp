@@ -56,6 +56,7 @@ private slots:
         Ligne("newGame", "touche:Ctrl+N", OuvertureCentre, "");
         Ligne("checkerboard", "B3 touche:D", "non/ono/nononon/ono.ono/nononon/ono/non", "");
         Ligne("help", "touche:F1", "FraAIDE", "");
+        Ligne("spaceOnTheSaveIcon", "touche:Tab,Tab,Tab,Tab touche:Space", "Text1", "");
         Ligne("escapeClosesHelp", "touche:F1,Esc", Plein, Choisir);
         Ligne("returnOnFermer", "touche:F1,Return", Plein, Choisir);
         Ligne("escapeClosesTheFilePanel", "B3 53>55 touche:Ctrl+O,Esc", Apres1, Reste31);
@@ -72,6 +73,18 @@ private slots:
         }
     }
     void gestes() { VerifierLigne(); }
+
+    // The ring around the cursor's hole; the picked marble raised over its shadow, under a panel.
+    void drawing() {
+        Fenetre w(QStringLiteral("B3 touche:Up,Space,Down"));
+        const QPointF centre = QRectF(Controle(w.f, "55")->geometry()).center();
+        const QPointF leve = QRectF(Controle(w.f, "54")->geometry()).center();
+        const QImage image = w.f.grab().toImage();
+        QCOMPARE(image.pixelColor((centre + QPointF(19, 0)).toPoint()), QColor(255, 210, 0));
+        QVERIFY(qBlue(image.pixel((leve + QPointF(13, 13)).toPoint())) < 70);
+        Jouer(w.f, QStringLiteral("B2"));
+        QCOMPARE(w.f.grab().toImage().pixelColor(leve.toPoint()), QColor(0, 0, 128));
+    }
 
     // Tab goes through the board and the pills from top to bottom; a panel keeps it among its own
     // controls and gives it back to the board when it closes, as a click on a pill does.
