@@ -185,8 +185,8 @@ void Clavier::MontrerMenu(QPoint global) {
     menu_->popup(global);
 }
 
-// Tab goes from the board through the pills from top to bottom, then the build panel's "OK".
-// While a panel covers the board, it goes through the panel's controls only.
+// Tab goes from the board through the pills from top to bottom, then to the build panel's "OK",
+// next by creation. While a panel covers the board, it goes through the panel's controls only.
 void Clavier::RelierFocus() {
     marque_ = new MarqueFocus(&f_);
     marque_->setObjectName(QStringLiteral("MarqueFocus"));
@@ -201,7 +201,6 @@ void Clavier::RelierFocus() {
         QWidget::setTabOrder(precedent, bouton);
         precedent = boutons_[i] = bouton;
     }
-    QWidget::setTabOrder(precedent, f_.Command5);
     for (QWidget* controle : std::initializer_list<QWidget*>{
              f_.FraOpenClose, f_.FraAIDE, f_.Frame1, f_.File1, f_.Command1, f_.Command2,
              f_.Command3, f_.Command4, f_.Command5, f_.Command6}) {
