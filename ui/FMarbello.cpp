@@ -143,6 +143,8 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
 }
 
 FMarbello::~FMarbello() {
+    // Its filters read this window's controls: they must not see the hiding that destruction does.
+    delete clavier_;
     if (glisser_.source >= 0) {
         QGuiApplication::restoreOverrideCursor();
     }
