@@ -99,6 +99,7 @@ private slots:
         QCOMPARE(vus.join(' '), QStringLiteral("CurseurPlateau BOUTON0 BOUTON2 BOUTON1 Image1_0 "
                                                "Image1_1 BOUTON4 BOUTON5 BOUTON6 BOUTON3 "
                                                "CurseurPlateau"));
+        QCOMPARE(Vue(w.f), Plein + " anneau 55"); // reached by Tab, the board shows its ring
         Jouer(w.f, QStringLiteral("touche:Shift+Tab"));
         const QWidget* marque = Controle(w.f, QStringLiteral("MarqueFocus"));
         QVERIFY(marque->isVisible());
