@@ -1,6 +1,8 @@
 #include "ui/FMarbello.h"
 
 #include "ui/Apparence.h"
+#include "ui/Clavier.h"
+#include "ui/CurseurPlateau.h"
 #include "ui/DepotParties.h"
 #include "ui/FiltreGlobal.h"
 #include "ui/Forme.h"
@@ -14,7 +16,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -22,7 +23,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QShowEvent>
 #include <cmath>
 
@@ -138,10 +138,13 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
     CreerControles();
     Form_Load();
     CentrerSurEcran();
-    RaccourcisClavier();
+    curseur_ = new CurseurPlateau(*this);
+    clavier_ = new Clavier(*this);
 }
 
 FMarbello::~FMarbello() {
+    // Its filters read this window's controls: they must not see the hiding that destruction does.
+    delete clavier_;
     if (glisser_.source >= 0) {
         QGuiApplication::restoreOverrideCursor();
     }
@@ -366,18 +369,6 @@ void FMarbello::CentrerSurEcran() {
     QRect place(QPoint(0, 0), size());
     place.moveCenter(ecran->availableGeometry().center());
     move(place.topLeft());
-}
-
-// Beyond the button bar, as players expect: the usual keys for undo and redo.
-void FMarbello::RaccourcisClavier() {
-    const auto arriere = [this] { ParcourirHistorique(Sens::Arriere); };
-    const auto avant = [this] { ParcourirHistorique(Sens::Avant); };
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
-            arriere);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this,
-            avant);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this),
-            &QShortcut::activated, this, avant);
 }
 
 // A session without a window manager gives no window the focus, and tool-tips show only in the

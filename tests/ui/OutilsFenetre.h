@@ -10,7 +10,8 @@
 //   Command2  SHwait0   a click on the control of that name
 //   53>55  53>corps     a drag from a control to another one, or to the bare body
 //   droit:53            a right click
-//   touche:Ctrl+Z       keys, written as QKeySequence writes them
+//   touche:Ctrl+Z       keys, written as QKeySequence writes them, to the control with the focus;
+//   touche:Up,Space     up to four in a row
 //   curseur:3  tenir:3  the slider's thumb dragged to 3 and let go, or held there
 //   nom:partie          the name typed in the save panel ("nom:" leaves it empty)
 //   choisir:a.Mbo  ouvrir:a.Mbo    a click, a double click on a saved game of the list
@@ -21,6 +22,7 @@
 // New words of the form verbe:argument go in Geste(). An unknown word or control, or a gesture that
 // cannot be played, throws Echec naming it, and the row stops there.
 
+#include "ui/CurseurPlateau.h"
 #include "ui/FMarbello.h"
 #include "ui/Vignette.h"
 
@@ -89,9 +91,10 @@ inline QScrollBar* Curseur() {
     return nullptr;
 }
 
-// The board, unless the navy disc hides it under a panel, then the panels and the waiting dots
-// shown, and the slider. The board is written as the model writes it, rows apart by '/': 'o' a
-// marble, 'n' a black one (checkerboard colouring), '.' an empty hole.
+// The board, unless the navy disc hides it under a panel, then the keyboard's ring and picked
+// marble when they show, the panels and the waiting dots shown, and the slider. The board is
+// written as the model writes it, rows apart by '/': 'o' a marble, 'n' a black one (checkerboard
+// colouring), '.' an empty hole.
 inline QString Vue(const QWidget& f) {
     const qint64 noire = Controle<marbello::Vignette>(f, "Image3_0")->Picture().cacheKey();
     QString plateau = QString::fromStdString(marbello::TexteDepuisGrille({}));
@@ -102,6 +105,14 @@ inline QString Vue(const QWidget& f) {
         plateau[i] = image.isNull() ? '.' : image.cacheKey() == noire ? 'n' : 'o';
     }
     QStringList vu{Controle(f, QStringLiteral("Shape1"))->isVisibleTo(&f) ? QString() : plateau};
+    const auto& clavier = *f.findChild<marbello::CurseurPlateau*>();
+    const auto cle = [](marbello::Cellule c) { return QString::fromStdString(CleCase(c)); };
+    if (clavier.AnneauVisible() && clavier.hasFocus()) {
+        vu << QStringLiteral("anneau ") + cle(clavier.Curseur());
+    }
+    if (clavier.BilleLevee()) {
+        vu << QStringLiteral("levée ") + cle(*clavier.BilleLevee());
+    }
     for (const QString nom : {"FraAIDE", "File1", "Text1", "Frame1", "Frame5"}) {
         vu << (Controle(f, nom)->isVisibleTo(&f) ? nom : QString());
     }
@@ -135,7 +146,9 @@ inline void Geste(FMarbello& f, const QString& mot) {
     if (verbe == "droit") {
         Presser(f, Qt::RightButton, Point(f, a), Point(f, a));
     } else if (verbe == "touche") {
-        QTest::keySequence(&f, QKeySequence::fromString(a));
+        const QKeySequence touches = QKeySequence::fromString(a);
+        Exiger(!touches.isEmpty() && touches[touches.count() - 1].key() != Qt::Key_unknown, mot);
+        QTest::keySequence(f.windowHandle(), touches); // to the control with the focus
     } else if (verbe == "curseur" || verbe == "tenir") {
         Exiger(Curseur() != nullptr, mot);
         Curseur()->setSliderDown(true);
