@@ -5,8 +5,10 @@
 #include "ui/FiltreGlobal.h"
 #include "ui/Forme.h"
 #include "ui/Habillage.h"
+#include "ui/TravailleurRecherche.h"
 #include "ui/Vignette.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFileSystemModel>
@@ -135,13 +137,16 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
             return deplacementSysteme_ && FiltrerDeplacement(event);
         },
         this);
+    CreerTravailleur();
     CreerControles();
     Form_Load();
     CentrerSurEcran();
     RaccourcisClavier();
 }
 
+// The worker goes first: no answer may arrive while the window comes apart.
 FMarbello::~FMarbello() {
+    travailleur_.reset();
     if (glisser_.source >= 0) {
         QGuiApplication::restoreOverrideCursor();
     }
@@ -387,6 +392,14 @@ void FMarbello::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         activateWindow();
     }
+}
+
+// However the window is closed, a search under way stops with it.
+void FMarbello::closeEvent(QCloseEvent* event) {
+    if (RechercheEnCours) {
+        ChercherSolution();
+    }
+    QWidget::closeEvent(event);
 }
 
 void FMarbello::paintEvent(QPaintEvent* /*event*/) {

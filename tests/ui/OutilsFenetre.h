@@ -5,6 +5,7 @@
 // gestures with what must show after them.
 
 #include "ui/FMarbello.h"
+#include "ui/TravailleurRecherche.h"
 #include "ui/Vignette.h"
 
 #include <QApplication>
@@ -85,8 +86,9 @@ inline QPoint Point(const QWidget& f, const QString& nom) {
 // click, "53>55" a drag to another control and "53>-" to the bare body; "Ctrl+Z" keys; "v3" drags
 // the slider's thumb to 3 and "t3" holds it there; "=nom" types a name, "@nom" and "@@nom" choose
 // a saved game by a click or a double click; "+nom" and "-nom" write and delete a saved game behind
-// the window's back; a board as text is put in place as a game under way. What lies between "["
-// and "]" happens during a search, which is then stopped.
+// the window's back; a board as text is put in place as a game under way. A click that starts a
+// search waits for its answer. What lies between "[" and "]" happens during a search, held before
+// its first position, which is then stopped.
 inline void Jouer(FMarbello& f, const QString& gestes) {
     QWindow* fenetre = f.windowHandle();
     const QStringList mots = gestes.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -98,10 +100,11 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
             const qsizetype fin = mots.indexOf(QStringLiteral("]"), i);
             const QString pendant = mots.mid(i + 1, fin - i - 1).join(' ') + QStringLiteral(" B0");
             i = fin;
-            // Armed after the press, whose own event processing would otherwise run it first.
-            QTest::mousePress(fenetre, Qt::LeftButton, {}, Point(f, QStringLiteral("B0")));
-            QTimer::singleShot(0, &f, [&f, pendant] { Jouer(f, pendant); });
-            QTest::mouseRelease(fenetre, Qt::LeftButton, {}, Point(f, QStringLiteral("B0")));
+            f.Travailleur().Retenir(true);
+            QTest::mouseClick(fenetre, Qt::LeftButton, {}, Point(f, QStringLiteral("B0")));
+            QVERIFY2(f.RechercheEnCours, qPrintable(gestes));
+            Jouer(f, pendant);
+            f.Travailleur().Retenir(false);
         } else if (mot[0] == 'o' || mot[0] == '.') {
             f.Jeu().Plateau = marbello::GrilleDepuisTexte(mot.toStdString()).value();
             f.Jeu().PartieEnCours = true;
@@ -141,8 +144,11 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
         } else {
             const Qt::MouseButton bouton = mot[0] == 'd' ? Qt::RightButton : Qt::LeftButton;
             const QPoint point = Point(f, bouton == Qt::RightButton ? reste : mot);
+            const bool pendant = f.RechercheEnCours;
             QTest::mousePress(fenetre, bouton, {}, point);
             QTest::mouseRelease(fenetre, bouton, {}, point);
+            QVERIFY2(pendant || QTest::qWaitFor([&f] { return !f.RechercheEnCours; }),
+                     qPrintable(mot));
         }
     }
 }

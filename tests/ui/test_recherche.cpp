@@ -17,14 +17,27 @@ const QString Une = QStringLiteral(".../.../......./..o..../......./.../...");
 const QString Sans = QStringLiteral("ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo");
 const QString Arretee = QStringLiteral("Recherche Arrêtée.");
 
-// The child's side of the test that quits, in the program's own folder: quitting leaves no time
-// to remove a folder of its own.
-int QuitterPendantUneRecherche() {
-    FMarbello f;
-    f.show();
-    (void)QTest::qWaitForWindowExposed(&f);
-    Jouer(f, Sans + QStringLiteral(" [ B4 ]"));
-    return 3; // the program went on
+// The child's side of the tests that end the program during a search, in the program's own
+// folder: 7 once the event loop has ended and the window with its worker is destroyed.
+int FinirPendantUneRecherche(const QByteArray& comment) {
+    {
+        FMarbello f;
+        f.show();
+        QTimer::singleShot(0, &f, [&f, comment] {
+            Jouer(f, Sans);
+            f.Travailleur().Retenir(true);
+            QTest::mouseClick(Controle(f, QStringLiteral("B0")), Qt::LeftButton);
+            if (comment == "quitter") {
+                Jouer(f, QStringLiteral("B4"));
+            } else {
+                f.close();
+            }
+        });
+        if (QApplication::exec() != 0) {
+            return 3;
+        }
+    }
+    return 7;
 }
 
 } // namespace
@@ -69,50 +82,51 @@ private slots:
     }
     void gestes() { VerifierLigne(); }
 
-    // While the search runs: the stop caption, the message, the hourglass and the dots around their
-    // circle, one grey and the next light. The search is stopped once a dot has turned.
+    // While the search runs: the stop caption, the message, the hourglass and the dots. Once it has
+    // answered, the dots have turned, one grey and the next light, around their circle.
     void pendantLaRecherche() {
         Fenetre w(Sans);
-        QStringList vu;
+        auto* chercher = Controle<QLabel>(w.f, QStringLiteral("B0"));
+        w.f.Travailleur().Retenir(true);
+        QTest::mouseClick(chercher, Qt::LeftButton);
+        QCOMPARE((QStringList{chercher->text(), Vue(w.f), Message(w.f),
+                              QString::number(QGuiApplication::overrideCursor()->shape())}),
+                 (QStringList{"Arrêter la recherche", Sans + " Frame5", "Recherche en cours...",
+                              QString::number(Qt::WaitCursor)}));
+        w.f.Travailleur().Retenir(false);
+        QTRY_COMPARE(Message(w.f), QStringLiteral("Pas de solution"));
         QString tour;
-        QTimer guet;
-        connect(&guet, &QTimer::timeout, &w.f, [&] {
-            QString points;
-            for (int i = 0; i < 12; ++i) {
-                const auto* point =
-                    Controle<marbello::Forme>(w.f, QStringLiteral("SHwait%1").arg(i));
-                const QColor c = point->CouleurFond();
-                points += c == QColor(140, 140, 140) ? 'g' : c == QColor(200, 200, 200) ? 'c' : 'm';
-                // On a circle of 20 pixels in their frame.
-                const double rayon = QLineF(point->geometry().center(), QPointF(23, 25)).length();
-                points += qAbs(rayon - 20.0) <= 1.5 ? "" : "?";
-            }
-            if (points.contains('g') && tour.isEmpty()) {
-                tour = points;
-                vu << Controle<QLabel>(w.f, QStringLiteral("B0"))->text() << Vue(w.f)
-                   << Message(w.f) << QString::number(QGuiApplication::overrideCursor()->shape());
-                Jouer(w.f, QStringLiteral("B0"));
-            }
-        });
-        guet.start(0);
-        Jouer(w.f, QStringLiteral("B0"));
-        QCOMPARE(vu, (QStringList{"Arrêter la recherche", Sans + " Frame5", "Recherche en cours...",
-                                  QString::number(Qt::WaitCursor)}));
+        for (int i = 0; i < 12; ++i) {
+            const auto* point = Controle<marbello::Forme>(w.f, QStringLiteral("SHwait%1").arg(i));
+            const QColor c = point->CouleurFond();
+            tour += c == QColor(140, 140, 140) ? 'g' : c == QColor(200, 200, 200) ? 'c' : 'm';
+            // On a circle of 20 pixels in their frame.
+            const double rayon = QLineF(point->geometry().center(), QPointF(23, 25)).length();
+            tour += qAbs(rayon - 20.0) <= 1.5 ? "" : "?";
+        }
         QVERIFY2((tour + tour).contains("gc") && tour.count('m') == 10 && !tour.contains('?'),
                  qPrintable(tour));
-        QCOMPARE(Message(w.f), Arretee);
     }
 
-    // "Quitter" ends the program at once, even from inside a search.
-    void quitterPendantUneRecherche() {
-        QCOMPARE(QProcess::execute(QCoreApplication::applicationFilePath(), {"quitter"}), 0);
+    // "Quitter", or closing the window, during a search ends the program, destructors run.
+    void finDuProgramme_data() {
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("quitter") << "quitter";
+        QTest::newRow("fermer") << "fermer";
+    }
+    void finDuProgramme() {
+        QFETCH(QString, comment);
+        QProcess enfant;
+        enfant.start(QCoreApplication::applicationFilePath(), {comment});
+        QVERIFY(enfant.waitForFinished(20000));
+        QCOMPARE(enfant.exitCode(), 7);
     }
 };
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc == 2 && QByteArray(argv[1]) == "quitter") {
-        return QuitterPendantUneRecherche();
+    if (argc == 2 && (QByteArray(argv[1]) == "quitter" || QByteArray(argv[1]) == "fermer")) {
+        return FinirPendantUneRecherche(argv[1]);
     }
     TestRecherche test;
     return QTest::qExec(&test, argc, argv);
