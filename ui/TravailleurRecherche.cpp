@@ -97,8 +97,8 @@ ReponseRecherche TravailleurRecherche::Resoudre(Recherche& recherche, Bits posit
     };
     recherche.Attente = [this] { pasAttente_.fetch_add(1, std::memory_order_relaxed); };
     recherche.ExplorerPosition(plateau);
-    ReponseRecherche reponse{position, std::nullopt, recherche.NbSolutions == 0 &&
-                                                         recherche.FinRecherche};
+    ReponseRecherche reponse{position, std::nullopt,
+                             recherche.NbSolutions == 0 && recherche.FinRecherche};
     if (recherche.NbSolutions != 0) {
         reponse.solution = recherche.Solution[1];
     }

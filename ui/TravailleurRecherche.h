@@ -56,8 +56,8 @@ private:
 
     std::mutex verrou_;
     std::condition_variable_any changement_;
-    std::optional<Bits> demande_;         // waiting to be searched
-    std::optional<Bits> enCours_;         // being searched
+    std::optional<Bits> demande_;              // waiting to be searched
+    std::optional<Bits> enCours_;              // being searched
     std::optional<ReponseRecherche> derniere_; // the last complete answer, given again at once
     bool retenu_ = false;
     std::atomic<bool> abandon_{false}; // the search under way is given up
