@@ -141,6 +141,7 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
     CreerControles();
     Form_Load();
     CentrerSurEcran();
+    CreerAides();
     curseur_ = new CurseurPlateau(*this);
     clavier_ = new Clavier(*this);
 }

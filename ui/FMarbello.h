@@ -29,6 +29,8 @@ class Clavier;
 class CurseurPlateau;
 class FiltreGlobal;
 class Forme;
+class Indice;
+class MarqueGagnable;
 class TravailleurRecherche;
 struct ReponseRecherche;
 class Vignette;
@@ -207,12 +209,19 @@ private:
     void RecevoirReponse(const ReponseRecherche& reponse);
     void TerminerRecherche();
     void TournerPoints();
+    // Beyond the button bar: the hint (H) and the live mark (I), told of every change of the board.
+    void CreerAides();
+    void DemanderIndice();
+    void BasculerMarque();
+    void PlateauModifie();
 
     std::unique_ptr<TravailleurRecherche> travailleur_;
     EtatRecherche recherche_; // the last search's start and solution, for the replay
     IndicateurAttente indicateur_;
     QTimer* minuterieAttente_ = nullptr; // turns the dots once per picture during a search
     uint64_t pasAffiches_ = 0;           // steps of the worker's indicator already shown
+    Indice* indice_ = nullptr;
+    MarqueGagnable* marque_ = nullptr;
     std::unique_ptr<marbello::Verticale> Verticale; // the slider window, created when first needed
     // --- end of search and replay ---
 };

@@ -86,6 +86,7 @@ void FMarbello::CommencerPartie() {
     }
     BOUTON[3]->setText(QString::fromStdString(annonce.legendeDepart));
     EcrireMessage(QString::fromStdString(annonce.message));
+    PlateauModifie();
 }
 
 // Repaints what is on screen; the grid is not read.
@@ -112,6 +113,7 @@ void FMarbello::imgBille_MouseDown(int index, Qt::MouseButton bouton, QPoint glo
     if (const auto c = CaseDeCle(bille->Tag.toStdString())) {
         AjouterBille(partie_.Plateau, *c);
         bille->DonnerImage(ImageDeLaRegle(index));
+        PlateauModifie();
     }
 }
 
@@ -137,6 +139,7 @@ void FMarbello::imgBille_DragOver(int /*index*/, int source) {
         if (!RechercheEnCours) {
             RetirerBille(partie_.Plateau, *c);
             tiree->DonnerImage({});
+            PlateauModifie();
         }
         TerminerGlisser();
     }
@@ -165,6 +168,7 @@ void FMarbello::imgBille_DragDrop(int index, int source) {
     }
     imgBille[static_cast<size_t>(index)]->DonnerImage(ImageDeLaRegle(index));
     EcrireMessage(QString::fromStdString(coup.message));
+    PlateauModifie();
 }
 
 // A left press drags at once, with the white marble as the pointer. The drag is hand-made: until
@@ -247,6 +251,7 @@ void FMarbello::AfficherPlateau() {
     const int billes = partie_.EnregistrerPosition(0);
     PeindreBilles();
     EcrireMessage(QString::fromStdString(MessageCompte(billes)));
+    PlateauModifie();
 }
 
 void FMarbello::ParcourirHistorique(float sens) {
@@ -259,6 +264,7 @@ void FMarbello::ParcourirHistorique(float sens) {
     }
     PeindreBilles();
     EcrireMessage(QString::fromStdString(*message));
+    PlateauModifie();
 }
 
 } // namespace marbello

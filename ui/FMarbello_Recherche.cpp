@@ -5,7 +5,10 @@
 #include "ui/Apparence.h"
 #include "ui/FMarbello.h"
 #include "ui/Forme.h"
+#include "ui/Indice.h"
+#include "ui/MarqueGagnable.h"
 #include "ui/TravailleurRecherche.h"
+#include "ui/Vignette.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -38,6 +41,31 @@ void FMarbello::CreerTravailleur() {
     minuterieAttente_ = new QTimer(this);
     minuterieAttente_->setInterval(ImageMs);
     connect(minuterieAttente_, &QTimer::timeout, this, &FMarbello::TournerPoints);
+}
+
+// Above the marble images, which exist by then.
+void FMarbello::CreerAides() {
+    indice_ = new Indice(
+        *this, *travailleur_,
+        [this](Cellule c) {
+            return imgBille[static_cast<size_t>(NumeroBille(c.x, c.y))]->geometry();
+        },
+        [this](const QString& message) { EcrireMessage(message); });
+    marque_ = new MarqueGagnable(*this, *travailleur_);
+}
+
+void FMarbello::DemanderIndice() {
+    indice_->Demander(partie_.Plateau, partie_.PartieEnCours);
+}
+
+void FMarbello::BasculerMarque() {
+    marque_->Activer(!marque_->Active());
+    marque_->Suivre(partie_.Plateau, partie_.PartieEnCours);
+}
+
+void FMarbello::PlateauModifie() {
+    indice_->Effacer();
+    marque_->Suivre(partie_.Plateau, partie_.PartieEnCours);
 }
 
 void FMarbello::ChercherSolution() {

@@ -5,6 +5,8 @@
 // gestures with what must show after them.
 
 #include "ui/FMarbello.h"
+#include "ui/Indice.h"
+#include "ui/MarqueGagnable.h"
 #include "ui/TravailleurRecherche.h"
 #include "ui/Vignette.h"
 
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +73,22 @@ inline QString Vue(const QWidget& f) {
     for (const QString nom : {"FraAIDE", "File1", "Text1", "Frame1", "Frame5"}) {
         vu << (Controle(f, nom)->isVisibleTo(&f) ? nom : QString());
     }
+    if (const auto* indice = Controle<marbello::Indice>(f, QStringLiteral("Indice"));
+        indice->isVisibleTo(&f)) {
+        // "Indice : ligne 4, colonne 2 vers ligne 4, colonne 4" reads "indice 35>55".
+        const QStringList n = indice->Texte().split(QRegularExpression(QStringLiteral("\\D+")));
+        vu << QStringLiteral("indice %1%2>%3%4")
+                  .arg(n[2].toInt() + 1)
+                  .arg(n[1].toInt() + 1)
+                  .arg(n[4].toInt() + 1)
+                  .arg(n[3].toInt() + 1);
+    }
+    if (const auto* marque = Controle(f, QStringLiteral("MarqueGagnable"));
+        marque->isVisibleTo(&f)) {
+        vu << QStringLiteral("marque ") +
+                  (marque->accessibleName() == marbello::MarqueGagnable::TexteEtat(true) ? '+'
+                                                                                         : '-');
+    }
     if (const QScrollBar* curseur = Curseur()) {
         vu << QStringLiteral("curseur %1/%2").arg(curseur->value()).arg(curseur->maximum());
     }
@@ -82,8 +101,17 @@ inline QPoint Point(const QWidget& f, const QString& nom) {
                                       : controle->mapTo(&f, controle->rect().center());
 }
 
+// Lets every answer the worker owes come in.
+inline void Repondre(FMarbello& f) {
+    for (int i = 0; i < 3; ++i) {
+        f.Travailleur().AttendreInactif();
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
 // Plays the player's gestures, apart by blanks: a control's name is a click on it, "d53" a right
-// click, "53>55" a drag to another control and "53>-" to the bare body; "Ctrl+Z" keys; "v3" drags
+// click, "53>55" a drag to another control and "53>-" to the bare body; "Ctrl+Z" and "H" keys,
+// whose answers are awaited; "v3" drags
 // the slider's thumb to 3 and "t3" holds it there; "=nom" types a name, "@nom" and "@@nom" choose
 // a saved game by a click or a double click; "+nom" and "-nom" write and delete a saved game behind
 // the window's back; a board as text is put in place as a game under way. A click that starts a
@@ -110,8 +138,9 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
             f.Jeu().PartieEnCours = true;
             f.Jeu().RepartirDeLaPosition();
             f.AfficherPlateau();
-        } else if (mot.startsWith(QStringLiteral("Ctrl+"))) {
+        } else if (mot.startsWith(QStringLiteral("Ctrl+")) || mot.size() == 1) {
             QTest::keySequence(&f, QKeySequence::fromString(mot));
+            Repondre(f);
         } else if (mot[0] == 'v' || mot[0] == 't') {
             Curseur()->setSliderDown(true);
             Curseur()->setSliderPosition(reste.toInt());
@@ -180,7 +209,8 @@ inline void VerifierLigne() {
     QFETCH(QString, gestes);
     QFETCH(QString, vue);
     QFETCH(QString, message);
-    const Fenetre w(gestes);
+    Fenetre w(gestes);
+    Repondre(w.f);
     QCOMPARE(Vue(w.f), vue);
     QCOMPARE(Message(w.f), message);
     QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("B0"))->text(),

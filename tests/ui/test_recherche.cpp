@@ -5,6 +5,7 @@
 #include "ui/Forme.h"
 
 #include <QProcess>
+#include <QSettings>
 
 using namespace outils;
 
@@ -16,6 +17,9 @@ const QString Une = QStringLiteral(".../.../......./..o..../......./.../...");
 // 22 marbles or more it answers at once).
 const QString Sans = QStringLiteral("ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo");
 const QString Arretee = QStringLiteral("Recherche Arrêtée.");
+// 54>74 loses it, 64>44 would win.
+const QString Gagnable = QStringLiteral(".../o../...oo../......./......./.../...");
+const QString Perdue = QStringLiteral(".../o../.....o./......./......./.../...");
 
 // The child's side of the tests that end the program during a search, in the program's own
 // folder: 7 once the event loop has ended and the window with its worker is destroyed.
@@ -46,6 +50,7 @@ class TestRecherche : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { QSettings(QStringLiteral("Marbello"), QStringLiteral("Marbello")).clear(); }
     void gestes_data() {
         Colonnes();
         Ligne("found", "B3 B0", OuvertureCentre + " curseur 0/31", "Solution trouvée...");
@@ -81,6 +86,85 @@ private slots:
         Ligne("buildRemove", Sans + " I1 Command3 [ 34 ]", Sans + " Frame1", Arretee);
     }
     void gestes() { VerifierLigne(); }
+
+    // The hint and the live mark, which follows every kind of change of the board.
+    void aides_data() {
+        Colonnes();
+        const QString fin;
+        Ligne("hint", "B3 H", OuvertureCentre + " indice 35>55", fin);
+        Ligne("hintBeforeTheFirstHole", "H", Plein, "Choisissez une bille à retirer");
+        Ligne("hintWithoutSolution", Perdue + " H", Perdue, "Pas de solution");
+        Ligne("hintGoneAtTheNextPress", "B3 H -", OuvertureCentre, fin);
+        Ligne("markOffByDefault", "B3", OuvertureCentre, fin);
+        Ligne("markOffAgain", "I B3 I", OuvertureCentre, fin);
+        Ligne("markAtTheFirstHole", "I 44", "ooo/ooo/oo.oooo/ooooooo/ooooooo/ooo/ooo marque +",
+              fin);
+        Ligne("markHiddenByANewGame", "I B3 B3", Plein, "Choisissez une bille à retirer");
+        const QString coup = "I " + Gagnable + " 54>74";
+        Ligne("markAfterAMove", coup, Perdue + " marque -", "Il reste 2 billes.");
+        Ligne("markAfterUndo", coup + " B5", Gagnable + " marque +", "Il reste 3 billes.");
+        Ligne("markAfterRedo", coup + " B5 B6", Perdue + " marque -", "Il reste 2 billes.");
+        Ligne("markAfterARightPress", "I " + Gagnable + " d42",
+              "o../o../...oo../......./......./.../... marque -", "Il reste 3 billes.");
+        Ligne("markAfterABuildPress", "I " + Perdue + " I1 Command3 74",
+              ".../o../......./......./......./.../... Frame1 marque +", "Il reste 2 billes.");
+        Ligne("markAfterOpening", "+a.Mbo I B3 I1 @a.Mbo Command2",
+              ".../.o./......./...o.../......./.../... marque -", "Il reste 2 billes.");
+        Ligne("markAfterAReplayStep", "I " + Deux + " B0 v1", Une + " marque + curseur 1/1",
+              "C'est terminé.");
+    }
+    void aides() { VerifierLigne(); }
+
+    // On a sample of positions, the hint is the first move of the solution the button finds: the
+    // slider's first step shows the board after the hinted move, played by the game's own rule.
+    void hintIsTheSolutionsFirstMove_data() {
+        QTest::addColumn<QString>("position");
+        for (const QString& p :
+             {OuvertureCentre, QStringLiteral(".oo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo"),
+              QStringLiteral("ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/oo."), Apres1,
+              QStringLiteral("ooo/ooo/oo..ooo/oooo..o/oooo..o/oo./ooo")}) {
+            QTest::newRow(qPrintable(p)) << p;
+        }
+    }
+    void hintIsTheSolutionsFirstMove() {
+        QFETCH(QString, position);
+        Fenetre w(position + " H");
+        const QString indice = Vue(w.f).section(QLatin1Char(' '), 1);
+        const QString message = Message(w.f);
+        Jouer(w.f, QStringLiteral("B0"));
+        if (indice.isEmpty()) {
+            QCOMPARE(message + Message(w.f), QStringLiteral("Pas de solutionPas de solution"));
+            return;
+        }
+        Jouer(w.f, QStringLiteral("v1"));
+        marbello::Partie jeu;
+        jeu.Plateau = marbello::GrilleDepuisTexte(position.toStdString()).value();
+        const auto c = [&indice](int i) { return indice[i].digitValue(); };
+        QVERIFY(jeu.JouerCoup({c(7), c(8)}, {c(10), c(11)}).fait);
+        QCOMPARE(Vue(w.f).section(QLatin1Char(' '), 0, 0),
+                 QString::fromStdString(marbello::TexteDepuisGrille(jeu.Plateau)));
+    }
+
+    // An answer that comes once the board has changed is never shown, however late.
+    void aLateAnswerIsNeverShown() {
+        Fenetre w(QStringLiteral("I"));
+        std::vector<std::optional<bool>> montres;
+        connect(Controle<marbello::MarqueGagnable>(w.f, QStringLiteral("MarqueGagnable")),
+                &marbello::MarqueGagnable::EtatMontre, this,
+                [&montres](std::optional<bool> etat) { montres.push_back(etat); });
+        Jouer(w.f, Gagnable);
+        w.f.Travailleur().AttendreInactif(); // its answer sent, not yet received
+        Jouer(w.f, Perdue);
+        Repondre(w.f);
+        QCOMPARE(montres, std::vector<std::optional<bool>>{false});
+    }
+
+    void theMarkIsKeptBetweenRuns() {
+        Fenetre(QStringLiteral("I"));
+        Fenetre w(QStringLiteral("B3"));
+        Repondre(w.f);
+        QCOMPARE(Vue(w.f), OuvertureCentre + " marque +");
+    }
 
     // While the search runs: the stop caption, the message, the hourglass and the dots. Once it has
     // answered, the dots have turned, one grey and the next light, around their circle.
@@ -128,6 +212,8 @@ int main(int argc, char* argv[]) {
     if (argc == 2 && (QByteArray(argv[1]) == "quitter" || QByteArray(argv[1]) == "fermer")) {
         return FinirPendantUneRecherche(argv[1]);
     }
+    const QTemporaryDir reglages;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
     TestRecherche test;
     return QTest::qExec(&test, argc, argv);
 }
