@@ -15,8 +15,6 @@ namespace {
 Grille Position(const char* texte) {
     return marbello::GrilleDepuisTexte(texte).value();
 }
-
-const char* const Ouverture = "ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo";
 const char* const Apres1 = "ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo";
 const char* const Sans = "ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo";
 
@@ -43,7 +41,7 @@ private slots:
     void onlyTheLatestQuestionIsAnswered() {
         Reponses r;
         r.travailleur.Retenir(true);
-        for (const char* texte : {Ouverture, Apres1, Sans}) {
+        for (const char* texte : {Apres1, Sans}) {
             r.travailleur.Chercher(Position(texte));
         }
         r.travailleur.Retenir(false);
@@ -66,25 +64,6 @@ private slots:
         r.Attendre();
         QVERIFY(r.recues.size() <= 1);
         QVERIFY(r.recues.empty() || r.recues[0].arretee);
-    }
-
-    // Asked again, a known position is answered again, the same.
-    void aSolutionIsTheSearchsAndComesAgain() {
-        Reponses r;
-        for (int fois = 0; fois < 2; ++fois) {
-            r.travailleur.Chercher(Position(Apres1));
-            r.Attendre();
-        }
-        QCOMPARE(r.recues.size(), size_t{2});
-        marbello::Recherche recherche;
-        Grille plateau = Position(Apres1);
-        recherche.Preparer();
-        recherche.Demarrer(plateau);
-        recherche.ExplorerPosition(plateau);
-        for (const ReponseRecherche& reponse : r.recues) {
-            QVERIFY(reponse.solution);
-            QCOMPARE(reponse.solution->Coups, recherche.Solution[1].Coups);
-        }
     }
 };
 
