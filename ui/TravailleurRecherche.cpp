@@ -74,12 +74,14 @@ void TravailleurRecherche::Boucle(const std::stop_token& arret) {
         if (arret.stop_requested()) {
             return;
         }
-        emit Reponse(reponse); // posted before the worker is seen idle
         garde.lock();
         if (!reponse.arretee) {
             derniere_ = reponse;
         }
         enCours_.reset();
+        // Under the lock: a question asked after the answer was sent finds the worker idle, and
+        // whoever waits for it idle finds the answer sent.
+        emit Reponse(reponse);
         changement_.notify_all();
     }
 }

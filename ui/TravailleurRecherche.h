@@ -48,6 +48,7 @@ public:
     void AttendreInactif();
 
 signals:
+    // Sent with the worker's lock held: connect it queued.
     void Reponse(const marbello::ReponseRecherche& reponse);
 
 private:

@@ -23,8 +23,9 @@ struct Reponses {
     TravailleurRecherche travailleur;
     std::vector<ReponseRecherche> recues;
     Reponses() {
-        QObject::connect(&travailleur, &TravailleurRecherche::Reponse, &travailleur,
-                         [this](const ReponseRecherche& r) { recues.push_back(r); });
+        QObject::connect(
+            &travailleur, &TravailleurRecherche::Reponse, &travailleur,
+            [this](const ReponseRecherche& r) { recues.push_back(r); }, Qt::QueuedConnection);
     }
     void Attendre() {
         travailleur.AttendreInactif();
