@@ -39,7 +39,9 @@ void MarqueGagnable::Activer(bool active) {
 // A change while an answer is pending asks for the new position, which gives up the old search.
 void MarqueGagnable::Suivre(const Grille& plateau, bool partieEnCours) {
     if (!active_ || !partieEnCours) {
-        if (attente_) {
+        // Once the game is over nobody needs the answer; turned off, the mark leaves alone a
+        // search that may be the button's.
+        if (attente_ && !partieEnCours) {
             travailleur_.Arreter();
         }
         question_.reset();
