@@ -55,17 +55,17 @@ void FMarbello::CreerAides() {
 }
 
 void FMarbello::DemanderIndice() {
-    indice_->Demander(partie_.Plateau, partie_.PartieEnCours);
+    indice_->Demander(partie_.Plateau(), partie_.PartieEnCours());
 }
 
 void FMarbello::BasculerMarque() {
     marque_->Activer(!marque_->Active());
-    marque_->Suivre(partie_.Plateau, partie_.PartieEnCours);
+    marque_->Suivre(partie_.Plateau(), partie_.PartieEnCours());
 }
 
 void FMarbello::PlateauModifie() {
     indice_->Effacer();
-    marque_->Suivre(partie_.Plateau, partie_.PartieEnCours);
+    marque_->Suivre(partie_.Plateau(), partie_.PartieEnCours());
 }
 
 void FMarbello::ChercherSolution() {
@@ -80,11 +80,11 @@ void FMarbello::ChercherSolution() {
         return;
     }
     recherche_.Preparer();
-    if (!partie_.PartieEnCours) {
+    if (!partie_.PartieEnCours()) {
         EcrireMessage(QStringLiteral("Retirez déjà une bille"));
         return;
     }
-    recherche_.Demarrer(partie_.Plateau);
+    recherche_.Demarrer(partie_.Plateau());
 
     Frame5->show();
     EcrireMessage(QStringLiteral("Recherche en cours..."));
@@ -94,14 +94,14 @@ void FMarbello::ChercherSolution() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     pasAffiches_ = travailleur_->PasAttente();
     minuterieAttente_->start();
-    travailleur_->Chercher(partie_.Plateau);
+    travailleur_->Chercher(partie_.Plateau());
 }
 
 // The board cannot change while the search runs; an answer for any other position belongs to an
 // earlier question.
 void FMarbello::RecevoirReponse(const ReponseRecherche& reponse) {
     if (!RechercheEnCours || reponse.position != BitsDepuisGrille(recherche_.PlateauDepart) ||
-        reponse.position != BitsDepuisGrille(partie_.Plateau)) {
+        reponse.position != BitsDepuisGrille(partie_.Plateau())) {
         return;
     }
     if (reponse.solution) {
@@ -158,12 +158,13 @@ void FMarbello::Attente() {
 // that undo never brings back a position of the game played before.
 void FMarbello::Avancer(int valeur) {
     if (RechercheEnCours) {
-        return; // the search explores the board in place
+        return; // the board stays the position being searched
     }
-    if (!marbello::Avancer(recherche_, valeur, partie_.Plateau)) {
+    Grille position = partie_.Plateau();
+    if (!marbello::Avancer(recherche_, valeur, position)) {
         return; // no solution to replay: the slider is hidden then
     }
-    partie_.RepartirDeLaPosition();
+    partie_.RepartirDeLaPosition(position);
     AfficherPlateau();
 }
 

@@ -72,19 +72,17 @@ int main(int argc, char* argv[]) {
                              boucle.quit();
                          }
                      });
-    fenetre.Jeu().PartieEnCours = true;
     for (const Ensemble& e : EnsemblesDuBanc(nbAleatoires, nbArbitraires, graine)) {
         std::vector<double> ms;
         size_t tardives = 0;
         size_t gagnables = 0;
         for (const Grille& g : e.positions) {
-            if (g == fenetre.Jeu().Plateau) {
+            if (g == fenetre.Jeu().Plateau()) {
                 continue; // no change, nothing to answer
             }
             QElapsedTimer chrono;
             chrono.start();
-            fenetre.Jeu().Plateau = g;
-            fenetre.Jeu().RepartirDeLaPosition();
+            fenetre.Jeu().RepartirDeLaPosition(g);
             fenetre.AfficherPlateau();
             boucle.exec();
             ms.push_back(static_cast<double>(chrono.nsecsElapsed()) / 1e6);

@@ -18,10 +18,6 @@ inline void PrintTo(const Grille& g, std::ostream* os) {
 inline void PrintTo(const Coup& c, std::ostream* os) {
     *os << '(' << c.X << ", " << c.Y << ", " << c.Direction << ')';
 }
-inline void PrintTo(const Recherche::Mesures& m, std::ostream* os) {
-    *os << '{' << m.Positions << ", " << m.Essais << ", " << m.CoupesPagode << ", " << m.CoupesTable
-        << ", " << m.CoupesResolubles << '}';
-}
 
 } // namespace marbello
 
@@ -37,17 +33,17 @@ inline Grille Depuis(const char* texte) {
 // refuses one.
 inline Grille Rejouer(const Grille& depart, const std::vector<Coup>& coups) {
     Partie partie;
-    partie.Plateau = depart;
+    partie.RepartirDeLaPosition(depart);
     for (const Coup& m : coups) {
         const auto pas = PasDirection(m.Direction);
         const Cellule cible{m.X + 2 * pas.value_or(Cellule{}).x,
                             m.Y + 2 * pas.value_or(Cellule{}).y};
-        if (!pas || !EstTrou(cible.x, cible.y) || partie.Plateau(m.X, m.Y) != CaseBille ||
+        if (!pas || !EstTrou(cible.x, cible.y) || partie.Plateau()(m.X, m.Y) != CaseBille ||
             !partie.JouerCoup({m.X, m.Y}, cible).fait) {
             return {};
         }
     }
-    return partie.Plateau;
+    return partie.Plateau();
 }
 
 // The moves of Solution[1], without the empty element 0.

@@ -1,5 +1,6 @@
 // The search from the window: its outcomes, the replay through the slider window, what the window
-// shows while a search runs, what waits for its end, and quitting during one.
+// shows while a search runs (the waiting dots turning), what waits for its end, and quitting
+// during one.
 
 #include "OutilsFenetre.h"
 #include "ui/Forme.h"
@@ -20,6 +21,7 @@ const QString Arretee = QStringLiteral("Recherche Arrêtée.");
 // 54>74 loses it, 64>44 would win.
 const QString Gagnable = QStringLiteral(".../o../...oo../......./......./.../...");
 const QString Perdue = QStringLiteral(".../o../.....o./......./......./.../...");
+const QString Trouvee = QStringLiteral("Solution trouvée...");
 
 // The child's side of the tests that end the program during a search, in the program's own
 // folder: 7 once the event loop has ended and the window with its worker is destroyed.
@@ -53,33 +55,34 @@ private slots:
     void init() { QSettings(QStringLiteral("Marbello"), QStringLiteral("Marbello")).clear(); }
     void gestes_data() {
         Colonnes();
-        Ligne("found", "B3 B0", OuvertureCentre + " curseur 0/31", "Solution trouvée...");
+        Ligne("found", "B3 B0", OuvertureCentre + " curseur 0/31", Trouvee);
         Ligne("noGameNoSearch", "B0", Plein, "Retirez déjà une bille");
         Ligne("noSolution", ".../.../......./..o.o../......./.../... B0",
               ".../.../......./..o.o../......./.../...", "Pas de solution");
-        Ligne("replay", Deux + " B0 v1", Une + " curseur 1/1", "C'est terminé.");
-        Ligne("replayBack", Deux + " B0 v1 v0", Deux + " curseur 0/1", "Il reste 2 billes.");
-        Ligne("replayStartsTheRecord", Deux + " B0 v1 B5", Une + " curseur 1/1", "C'est terminé.");
-        Ligne("heldThumbReplaysNothing", Deux + " B0 t1", Deux + " curseur 0/1",
-              "Solution trouvée...");
-        Ligne("searchAgainFromTheReplay", Deux + " B0 v1 B0", Une + " curseur 0/0",
-              "Solution trouvée...");
-        Ligne("newGameHidesTheSlider", "B3 B0 B3", Plein, "Choisissez une bille à retirer");
+        Ligne("replay", Deux + " B0 curseur:1", Une + " curseur 1/1", "C'est terminé.");
+        Ligne("replayBack", Deux + " B0 curseur:1 curseur:0", Deux + " curseur 0/1",
+              "Il reste 2 billes.");
+        Ligne("replayStartsTheRecord", Deux + " B0 curseur:1 B5", Une + " curseur 1/1",
+              "C'est terminé.");
+        Ligne("heldThumbReplaysNothing", Deux + " B0 tenir:1", Deux + " curseur 0/1", Trouvee);
+        Ligne("searchAgainFromTheReplay", Deux + " B0 curseur:1 B0", Une + " curseur 0/0", Trouvee);
+        Ligne("newGameHidesTheSlider", "B3 B0 B3", Plein, Choisir);
         Ligne("openIconHidesTheSlider", "B3 B0 I1", "File1", "");
         Ligne("saveIconKeepsIt", "B3 B0 I0", "Text1 curseur 0/31", "");
         Ligne("stopped", Sans + " [ ]", Sans, Arretee);
         Ligne("helpOpenedDuringItGivesTheOutcome", Sans + " [ B2 ] B2", Sans, Arretee);
         // Each would change the board, with a move to undo and one to redo.
-        for (const char* geste : {"B3", "B5", "46>66", "d44", "I1"}) {
+        for (const char* geste : {"B3", "B5", "46>66", "droit:44", "I1"}) {
             Ligne(geste,
                   "ooo/o.o/oo....o/o.oo.oo/oooo.oo/.o./.oo 85>65 46>66 B5 [ " +
                       QString::fromLatin1(geste) + " ]",
                   Sans, Arretee);
         }
         for (const char* geste : {"Command2", "Command3"}) {
-            Ligne(geste, "+a.Mbo " + Sans + " I1 @a.Mbo [ " + geste + " ]", "File1", Arretee);
+            Ligne(geste, "ecrire:a.Mbo " + Sans + " I1 choisir:a.Mbo [ " + geste + " ]", "File1",
+                  Arretee);
         }
-        Ligne("wasteBin", "+a.Mbo " + Sans + " I1 @a.Mbo [ Command4 ] Command2",
+        Ligne("wasteBin", "ecrire:a.Mbo " + Sans + " I1 choisir:a.Mbo [ Command4 ] Command2",
               ".../.o./......./...o.../......./.../...", "Il reste 2 billes.");
         Ligne("save", Sans + " I0 [ Command2 ]", "Text1", Arretee);
         Ligne("buildOk", Sans + " I1 Command3 [ Command5 ]", Sans + " Frame1", Arretee);
@@ -91,27 +94,27 @@ private slots:
     void aides_data() {
         Colonnes();
         const QString fin;
-        Ligne("hint", "B3 H", OuvertureCentre + " indice 35>55", fin);
-        Ligne("hintBeforeTheFirstHole", "H", Plein, "Choisissez une bille à retirer");
-        Ligne("hintWithoutSolution", Perdue + " B0 H", Perdue, "Pas de solution");
-        Ligne("hintGoneAtTheNextPress", "B3 H -", OuvertureCentre, fin);
+        Ligne("hint", "B3 touche:H", OuvertureCentre + " indice 35>55", fin);
+        Ligne("hintBeforeTheFirstHole", "touche:H", Plein, "Choisissez une bille à retirer");
+        Ligne("hintWithoutSolution", Perdue + " B0 touche:H", Perdue, "Pas de solution");
+        Ligne("hintGoneAtTheNextPress", "B3 touche:H corps", OuvertureCentre, fin);
         Ligne("markOffByDefault", "B3", OuvertureCentre, fin);
-        Ligne("markOffAgain", "I B3 I", OuvertureCentre, fin);
-        Ligne("markAtTheFirstHole", "I 44", "ooo/ooo/oo.oooo/ooooooo/ooooooo/ooo/ooo marque +",
-              fin);
-        Ligne("markHiddenByANewGame", "I B3 B3", Plein, "Choisissez une bille à retirer");
-        const QString coup = "I " + Gagnable + " 54>74";
+        Ligne("markOffAgain", "touche:I B3 touche:I", OuvertureCentre, fin);
+        Ligne("markAtTheFirstHole", "touche:I 44",
+              "ooo/ooo/oo.oooo/ooooooo/ooooooo/ooo/ooo marque +", fin);
+        Ligne("markHiddenByANewGame", "touche:I B3 B3", Plein, "Choisissez une bille à retirer");
+        const QString coup = "touche:I " + Gagnable + " 54>74";
         Ligne("markAfterAMove", coup, Perdue + " marque -", "Il reste 2 billes.");
         Ligne("markAfterUndo", coup + " B5", Gagnable + " marque +", "Il reste 3 billes.");
         Ligne("markAfterRedo", coup + " B5 B6", Perdue + " marque -", "Il reste 2 billes.");
-        Ligne("markAfterARightPress", "I " + Gagnable + " d42",
+        Ligne("markAfterARightPress", "touche:I " + Gagnable + " droit:42",
               "o../o../...oo../......./......./.../... marque -", "Il reste 3 billes.");
-        Ligne("markAfterABuildPress", "I " + Perdue + " I1 Command3 74",
+        Ligne("markAfterABuildPress", "touche:I " + Perdue + " I1 Command3 74",
               ".../o../......./......./......./.../... Frame1 marque +", "Il reste 2 billes.");
-        Ligne("markAfterOpening", "+a.Mbo I B3 I1 @a.Mbo Command2",
+        Ligne("markAfterOpening", "ecrire:a.Mbo touche:I B3 I1 choisir:a.Mbo Command2",
               ".../.o./......./...o.../......./.../... marque -", "Il reste 2 billes.");
-        Ligne("markAfterAReplayStep", "I " + Deux + " B0 v1", Une + " marque + curseur 1/1",
-              "C'est terminé.");
+        Ligne("markAfterAReplayStep", "touche:I " + Deux + " B0 curseur:1",
+              Une + " marque + curseur 1/1", "C'est terminé.");
     }
     void aides() { VerifierLigne(); }
 
@@ -127,15 +130,15 @@ private slots:
     }
     void hintIsTheSolutionsFirstMove() {
         QFETCH(QString, position);
-        Fenetre w(position + " H");
+        Fenetre w(position + " touche:H");
         const QString apres = Vue(Fenetre(position + ' ' + Vue(w.f).section(' ', 2)).f);
-        Jouer(w.f, QStringLiteral("B0 v1"));
+        Jouer(w.f, QStringLiteral("B0 curseur:1"));
         QCOMPARE(Vue(w.f).section(QLatin1Char(' '), 0, 0), apres);
     }
 
     // An answer that comes once the board has changed is never shown, however late.
     void aLateAnswerIsNeverShown() {
-        Fenetre w(QStringLiteral("I"));
+        Fenetre w(QStringLiteral("touche:I"));
         std::vector<std::optional<bool>> montres;
         connect(Controle<marbello::MarqueGagnable>(w.f, QStringLiteral("MarqueGagnable")),
                 &marbello::MarqueGagnable::EtatMontre, this,
@@ -148,7 +151,7 @@ private slots:
     }
 
     void theMarkIsKeptBetweenRuns() {
-        Fenetre(QStringLiteral("I"));
+        Fenetre(QStringLiteral("touche:I"));
         Fenetre w(QStringLiteral("B3"));
         Repondre(w.f);
         QCOMPARE(Vue(w.f), OuvertureCentre + " marque +");
@@ -192,6 +195,21 @@ private slots:
         enfant.start(QCoreApplication::applicationFilePath(), {comment});
         QVERIFY(enfant.waitForFinished(20000));
         QCOMPARE(enfant.exitCode(), 7);
+    }
+
+    // From its first position the grey pair turns one dot per step towards the lower numbers, and
+    // the dot behind it goes back to rest. Each step: grey, light, at rest, in hexadecimal.
+    void lIndicateurTourneDUnPointParPas() {
+        marbello::IndicateurAttente indicateur;
+        QString pas;
+        for (int i = 0; i < 13; ++i) {
+            const marbello::PointsAttente p = indicateur.Avancer();
+            pas += QStringLiteral("%1%2%3 ")
+                       .arg(p.gris, 0, 16)
+                       .arg(p.clair, 0, 16)
+                       .arg(p.repos, 0, 16);
+        }
+        QCOMPARE(pas, "b01 ab0 9ab 89a 789 678 567 456 345 234 123 012 b01 ");
     }
 };
 
