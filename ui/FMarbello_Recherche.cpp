@@ -54,7 +54,11 @@ void FMarbello::CreerAides() {
     marque_ = new MarqueGagnable(*this, *travailleur_);
 }
 
+// Its marks go on the board, which a panel may cover.
 void FMarbello::DemanderIndice() {
+    if (Shape1->isVisibleTo(this)) {
+        return;
+    }
     indice_->Demander(partie_.Plateau(), partie_.PartieEnCours());
 }
 

@@ -98,6 +98,7 @@ private slots:
         Ligne("hintBeforeTheFirstHole", "touche:H", Plein, "Choisissez une bille à retirer");
         Ligne("hintWithoutSolution", Perdue + " B0 touche:H", Perdue, "Pas de solution");
         Ligne("hintGoneAtTheNextPress", "B3 touche:H corps", OuvertureCentre, fin);
+        Ligne("hintNotOverAPanel", "B3 B2 touche:H", "FraAIDE", fin);
         Ligne("markOffByDefault", "B3", OuvertureCentre, fin);
         Ligne("markOffAgain", "touche:I B3 touche:I", OuvertureCentre, fin);
         Ligne("markAtTheFirstHole", "touche:I 44",
