@@ -138,9 +138,9 @@ inline QPoint Point(const QWidget& f, const QString& nom) {
     return controle->mapTo(&f, controle->rect().center());
 }
 
-// Lets every answer the worker owes come in.
+// Lets every answer the worker owes come in; none while the button's search is held.
 inline void Repondre(FMarbello& f) {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3 && !f.RechercheEnCours; ++i) {
         f.Travailleur().AttendreInactif();
         QCoreApplication::sendPostedEvents();
     }
