@@ -14,9 +14,7 @@ void TravailleurRecherche::Chercher(const Grille& plateau) {
     const Bits position = BitsDepuisGrille(plateau);
     const std::scoped_lock garde(verrou_);
     if (derniere_ && derniere_->position == position && !enCours_ && !demande_) {
-        // Known already: answered as a search would be, after the caller has returned.
-        QMetaObject::invokeMethod(
-            this, [this, reponse = *derniere_] { emit Reponse(reponse); }, Qt::QueuedConnection);
+        emit Reponse(*derniere_); // known already: queued, it comes as a search's answer would
         return;
     }
     if (enCours_ == position && !abandon_) {
