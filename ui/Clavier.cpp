@@ -214,7 +214,7 @@ void Clavier::RelierFocus() {
 
 bool Clavier::eventFilter(QObject* objet, QEvent* event) {
     const auto type = event->type();
-    const auto* touche = static_cast<QKeyEvent*>(event);
+    const auto* touche = type == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
     if (objet == f_.FraOpenClose || objet == f_.FraAIDE || objet == f_.Frame1) {
         if (type == QEvent::Show || type == QEvent::Hide) {
             Panneau(type == QEvent::Show && objet != f_.Frame1);

@@ -146,9 +146,11 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
     clavier_ = new Clavier(*this);
 }
 
-// The worker goes first: no answer may arrive while the window comes apart.
+// The worker goes first: no answer may arrive while the window comes apart. The keyboard's
+// filters go before the controls they watch are hidden and destroyed.
 FMarbello::~FMarbello() {
     travailleur_.reset();
+    delete clavier_;
     if (glisser_.source >= 0) {
         QGuiApplication::restoreOverrideCursor();
     }
