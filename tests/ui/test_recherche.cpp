@@ -101,6 +101,7 @@ private slots:
         Ligne("hintNotOverAPanel", "B3 B2 touche:H", "FraAIDE", fin);
         Ligne("markOffByDefault", "B3", OuvertureCentre, fin);
         Ligne("markOffAgain", "touche:I B3 touche:I", OuvertureCentre, fin);
+        Ligne("markOnAgain", "touche:I B3 touche:I touche:I", OuvertureCentre + " marque +", fin);
         Ligne("markAtTheFirstHole", "touche:I 44",
               "ooo/ooo/oo.oooo/ooooooo/ooooooo/ooo/ooo marque +", fin);
         Ligne("markHiddenByANewGame", "touche:I B3 B3", Plein, "Choisissez une bille à retirer");
