@@ -150,7 +150,7 @@ void Clavier::CreerMenu() {
         libre);
 }
 
-QAction* Clavier::Ajouter(const QString& texte, QList<QKeySequence> touches,
+QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches,
                           const std::function<void()>& faire, std::function<bool()> permis,
                           std::function<bool()> coche) {
     auto* action = new QAction(texte, &f_);

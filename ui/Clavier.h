@@ -45,7 +45,7 @@ private:
 
     void CreerMenu();
     // An item of the menu; its keys work wherever the window has the focus.
-    QAction* Ajouter(const QString& texte, QList<QKeySequence> touches,
+    QAction* Ajouter(const QString& texte, const QList<QKeySequence>& touches,
                      const std::function<void()>& faire, std::function<bool()> permis = {},
                      std::function<bool()> coche = {});
     // Keys of the window that the menu does not list.
