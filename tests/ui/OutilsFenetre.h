@@ -119,10 +119,12 @@ inline QString Vue(const QWidget& f) {
                   .arg(n[4].toInt() + 1)
                   .arg(n[3].toInt() + 1);
     }
-    if (const auto* marque = Controle(f, "MarqueGagnable"); marque->isVisibleTo(&f)) {
-        vu << QStringLiteral("marque ") +
-                  (marque->accessibleName() == marbello::MarqueGagnable::TexteEtat(true) ? '+'
-                                                                                         : '-');
+    if (auto* marque = Controle(f, "MarqueGagnable"); marque->isVisibleTo(&f)) {
+        // Its name and its picture, green or red, tell the same.
+        const bool oui = marque->accessibleName() == marbello::MarqueGagnable::TexteEtat(true);
+        const QColor fond = marque->grab().toImage().pixelColor(9, 4);
+        vu << QStringLiteral("marque ") + (oui ? '+' : '-') +
+                  ((fond.green() > fond.red()) == oui ? "" : "?");
     }
     if (const QScrollBar* curseur = Curseur()) {
         vu << QStringLiteral("curseur %1/%2").arg(curseur->value()).arg(curseur->maximum());
