@@ -1,10 +1,12 @@
 #include "bench/PositionsAleatoires.h"
 
 #include "solver/PositionBinaire.h"
+#include "solver/TableResolubles.h"
 
 #include <algorithm>
 #include <bit>
 #include <random>
+#include <string>
 
 namespace marbello {
 
@@ -115,6 +117,46 @@ std::vector<Grille> Ouvertures() {
         ouvertures.push_back(g);
     }
     return ouvertures;
+}
+
+std::vector<Ensemble> EnsemblesDuBanc(int nbAleatoires, int nbArbitraires, uint64_t graine) {
+    std::vector<Ensemble> ensembles(3);
+    ensembles[0].nom = "benchmark set";
+    ensembles[0].positions = Ouvertures();
+    for (const char* morte :
+         {"ooo/ooo/oo..ooo/oooo..o/oooo..o/oo./ooo", "ooo/ooo/ooooooo/o.o.ooo/o....oo/oo./ooo",
+          "ooo/ooo/oooo.oo/o.oo.oo/oooo..o/o../ooo", "ooo/o.o/ooo.ooo/o.ooooo/oo..ooo/..o/ooo"}) {
+        ensembles[0].positions.push_back(*GrilleDepuisTexte(morte));
+    }
+    for (const Grille& g : PositionsAleatoires(nbAleatoires, graine)) {
+        ensembles[0].positions.push_back(g);
+    }
+    ensembles[1].nom = "arbitrary positions of 18 to 31 marbles";
+    ensembles[1].positions = PositionsArbitraires(nbArbitraires, graine);
+    ensembles[2].nom = "reachable without solution, 26 marbles or more";
+    {
+        // Picked by the table of positions with a solution, which answers them at once.
+        const TableResolubles* table = TableIntegree();
+        if (table == nullptr) {
+            return {};
+        }
+        std::vector<int> parBilles(NbTrous + 1, 0);
+        for (const Grille& g : PositionsAtteignables(26)) {
+            if (!table->Resoluble(BitsDepuisGrille(g))) {
+                ensembles[2].positions.push_back(g);
+                ++parBilles[static_cast<size_t>(CompterBilles(g))];
+            }
+        }
+        ensembles[2].nom += " (";
+        for (int b = NbTrous; b >= 26; --b) {
+            if (parBilles[static_cast<size_t>(b)] > 0) {
+                ensembles[2].nom += std::to_string(parBilles[static_cast<size_t>(b)]) + " of " +
+                                    std::to_string(b) + (b > 26 ? ", " : "");
+            }
+        }
+        ensembles[2].nom += ")";
+    }
+    return ensembles;
 }
 
 } // namespace marbello

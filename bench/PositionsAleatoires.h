@@ -4,6 +4,7 @@
 #include "solver/PositionBinaire.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace marbello {
@@ -25,5 +26,16 @@ std::vector<Grille> PositionsAtteignables(int billesMin);
 
 // The 33 openings, hole 0 to hole 32 removed from the full board.
 std::vector<Grille> Ouvertures();
+
+struct Ensemble {
+    std::string nom;
+    std::vector<Grille> positions;
+};
+
+// marbello-bench's three sets: the benchmark set (the 33 openings, four positions without
+// solution and nbAleatoires positions of PositionsAleatoires), nbArbitraires positions of
+// PositionsArbitraires, and the reachable positions without solution of 26 marbles or more, one
+// per class of symmetric images. Empty when the table of positions with a solution is missing.
+std::vector<Ensemble> EnsemblesDuBanc(int nbAleatoires, int nbArbitraires, uint64_t graine);
 
 } // namespace marbello

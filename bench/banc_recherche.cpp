@@ -165,11 +165,6 @@ struct Colonne {
     }
 };
 
-struct Ensemble {
-    std::string nom;
-    std::vector<Grille> positions;
-};
-
 bool Memes(const Resultat& a, const Resultat& b) {
     return a.issue == b.issue && a.coups == b.coups;
 }
@@ -209,42 +204,10 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::vector<Ensemble> ensembles(3);
-    ensembles[0].nom = "benchmark set";
-    ensembles[0].positions = Ouvertures();
-    for (const char* morte :
-         {"ooo/ooo/oo..ooo/oooo..o/oooo..o/oo./ooo", "ooo/ooo/ooooooo/o.o.ooo/o....oo/oo./ooo",
-          "ooo/ooo/oooo.oo/o.oo.oo/oooo..o/o../ooo", "ooo/o.o/ooo.ooo/o.ooooo/oo..ooo/..o/ooo"}) {
-        ensembles[0].positions.push_back(*GrilleDepuisTexte(morte));
-    }
-    for (const Grille& g : PositionsAleatoires(nbAleatoires, graine)) {
-        ensembles[0].positions.push_back(g);
-    }
-    ensembles[1].nom = "arbitrary positions of 18 to 31 marbles";
-    ensembles[1].positions = PositionsArbitraires(nbArbitraires, graine);
-    ensembles[2].nom = "reachable without solution, 26 marbles or more";
-    {
-        // The table answers at once for these positions; "before" checks each answer below.
-        const TableResolubles* table = TableIntegree();
-        if (table == nullptr) {
-            std::fputs("the table of positions with a solution is missing\n", stderr);
-            return 2;
-        }
-        std::vector<int> parBilles(NbTrous + 1, 0);
-        for (const Grille& g : PositionsAtteignables(26)) {
-            if (!table->Resoluble(BitsDepuisGrille(g))) {
-                ensembles[2].positions.push_back(g);
-                ++parBilles[static_cast<size_t>(CompterBilles(g))];
-            }
-        }
-        ensembles[2].nom += " (";
-        for (int b = NbTrous; b >= 26; --b) {
-            if (parBilles[static_cast<size_t>(b)] > 0) {
-                ensembles[2].nom += std::to_string(parBilles[static_cast<size_t>(b)]) + " of " +
-                                    std::to_string(b) + (b > 26 ? ", " : "");
-            }
-        }
-        ensembles[2].nom += ")";
+    const std::vector<Ensemble> ensembles = EnsemblesDuBanc(nbAleatoires, nbArbitraires, graine);
+    if (ensembles.empty()) {
+        std::fputs("the table of positions with a solution is missing\n", stderr);
+        return 2;
     }
 
     std::printf("literal search capped at %.3f s; seed %llu; each game search in a fresh process\n",

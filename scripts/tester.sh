@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and window tests, the tests
 # that drive the real program under an X server, the same tests built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, then clang-format and clang-tidy on the project's own code.
+# UndefinedBehaviorSanitizer, the tests of the threads' code with ThreadSanitizer, then
+# clang-format and clang-tidy on the project's own code.
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$racine"
@@ -48,6 +49,16 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS="suppressions=$racine/scripts/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$cpus"
+
+echo "== Tests sous ThreadSanitizer : le modèle, la recherche et son fil de travail"
+drapeaux="-fsanitize=thread -fno-omit-frame-pointer"
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS="-O1 $drapeaux" -DCMAKE_EXE_LINKER_FLAGS="$drapeaux" >/dev/null
+cmake --build build-tsan -j "$cpus" --target test_model test_solver test_travailleur
+for test in model/test_model solver/test_solver ui/test_travailleur; do
+    QT_QPA_PLATFORM=offscreen \
+    TSAN_OPTIONS="halt_on_error=1:suppressions=$racine/scripts/tsan.supp" "build-tsan/tests/$test"
+done
 
 echo "== clang-format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror

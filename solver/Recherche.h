@@ -103,6 +103,6 @@ private:
 // Rebuilds in plateau the position after the first `valeur` moves of Solution[1] from
 // PlateauDepart; records with an unknown direction code are skipped. Returns false (plateau
 // untouched) when there is no Solution[1] or valeur is beyond its length.
-bool Avancer(const Recherche& recherche, int valeur, Grille& plateau);
+bool Avancer(const EtatRecherche& recherche, int valeur, Grille& plateau);
 
 } // namespace marbello

@@ -3,6 +3,7 @@
 #include "ui/Apparence.h"
 #include "ui/CurseurPlateau.h"
 #include "ui/FMarbello.h"
+#include "ui/MarqueGagnable.h"
 #include "ui/Vignette.h"
 
 #include <QAction>
@@ -125,6 +126,10 @@ void Clavier::CreerMenu() {
         TexteDamier, {Qt::Key_D}, [this] { f_.BOUTON_Click(1); }, {},
         [this] { return f_.BOUTON[1]->text() != TexteDamier; });
     chercher_ = Ajouter(TexteChercher, {Qt::Key_S}, [this] { f_.BOUTON_Click(0); });
+    Ajouter(QStringLiteral("Indice"), {Qt::Key_H}, [this] { f_.DemanderIndice(); });
+    Ajouter(
+        QStringLiteral("Indiquer si la partie peut encore être gagnée"), {Qt::Key_I},
+        [this] { f_.BasculerMarque(); }, {}, [this] { return f_.marque_->Active(); });
     Ajouter(
         QStringLiteral("Enregistrer la partie en cours"), {QKeySequence::Save},
         [this] { f_.Image1_Click(0); }, libre);

@@ -7,8 +7,10 @@
 #include "ui/FiltreGlobal.h"
 #include "ui/Forme.h"
 #include "ui/Habillage.h"
+#include "ui/TravailleurRecherche.h"
 #include "ui/Vignette.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFileSystemModel>
@@ -135,15 +137,19 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
             return deplacementSysteme_ && FiltrerDeplacement(event);
         },
         this);
+    CreerTravailleur();
     CreerControles();
     Form_Load();
     CentrerSurEcran();
+    CreerAides();
     curseur_ = new CurseurPlateau(*this);
     clavier_ = new Clavier(*this);
 }
 
+// The worker goes first: no answer may arrive while the window comes apart. The keyboard's
+// filters go before the controls they watch are hidden and destroyed.
 FMarbello::~FMarbello() {
-    // Its filters read this window's controls: they must not see the hiding that destruction does.
+    travailleur_.reset();
     delete clavier_;
     if (glisser_.source >= 0) {
         QGuiApplication::restoreOverrideCursor();
@@ -378,6 +384,14 @@ void FMarbello::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         activateWindow();
     }
+}
+
+// However the window is closed, a search under way stops with it.
+void FMarbello::closeEvent(QCloseEvent* event) {
+    if (RechercheEnCours) {
+        ChercherSolution();
+    }
+    QWidget::closeEvent(event);
 }
 
 void FMarbello::paintEvent(QPaintEvent* /*event*/) {

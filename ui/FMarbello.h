@@ -6,7 +6,6 @@
 #include "ui/Verticale.h"
 
 #include <QDate>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
@@ -22,6 +21,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QTimer;
 
 namespace marbello {
 
@@ -29,6 +29,10 @@ class Clavier;
 class CurseurPlateau;
 class FiltreGlobal;
 class Forme;
+class Indice;
+class MarqueGagnable;
+class TravailleurRecherche;
+struct ReponseRecherche;
 class Vignette;
 
 // The main window: the skinned board with its 33 marble images, the button bar, the message line
@@ -77,6 +81,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -117,7 +122,7 @@ private:
     void Label2_Click();
     void Label4_Click();
     void Label6_Click();
-    [[noreturn]] void Quitter();
+    void Quitter();
 
     // Moving the frameless window by its body (FMarbello_Deplacement.cpp).
     bool EstLeCorps(QPoint position) const;
@@ -193,17 +198,29 @@ private:
 
     // --- Search and replay (FMarbello_Recherche.cpp) ---
 public:
-    const Recherche& Solveur() const { return recherche_; }
+    const EtatRecherche& Solveur() const { return recherche_; }
+    // The thread every search runs on; tests hold it to act during a search.
+    TravailleurRecherche& Travailleur() { return *travailleur_; }
 
 private:
     void CreerVerticale();
-    void Ceder();
+    void CreerTravailleur();
+    void RecevoirReponse(const ReponseRecherche& reponse);
+    void TerminerRecherche();
+    void TournerPoints();
+    // Beyond the button bar: the hint (H) and the live mark (I), told of every change of the board.
+    void CreerAides();
+    void DemanderIndice();
+    void BasculerMarque();
+    void PlateauModifie();
 
-    Recherche recherche_;
+    std::unique_ptr<TravailleurRecherche> travailleur_;
+    EtatRecherche recherche_; // the last search's start and solution, for the replay
     IndicateurAttente indicateur_;
-    QElapsedTimer depuisCession_; // since the search last let the event loop run
-    QElapsedTimer depuisImage_;   // since the waiting dots were last drawn
-    uint32_t visites_ = 0;        // positions visited, so that the clock is read now and then
+    QTimer* minuterieAttente_ = nullptr; // turns the dots once per picture during a search
+    uint64_t pasAffiches_ = 0;           // steps of the worker's indicator already shown
+    Indice* indice_ = nullptr;
+    MarqueGagnable* marque_ = nullptr;
     std::unique_ptr<marbello::Verticale> Verticale; // the slider window, created when first needed
     // --- end of search and replay ---
 };

@@ -9,8 +9,6 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
-#include <cstdio>
-#include <cstdlib>
 
 namespace marbello {
 
@@ -40,6 +38,7 @@ void FMarbello::BOUTON_Click(int index) {
         break;
     case 4:
         Quitter();
+        break;
     case 5:
         ParcourirHistorique(Sens::Arriere);
         break;
@@ -115,14 +114,11 @@ void FMarbello::Label6_Click() {
     QDesktopServices::openUrl(AdresseArticle());
 }
 
-// Ends the program at once, even from inside a search's nested event processing: nothing that
-// runs after this click may touch the board again.
+// The event loop ends and the program with it, its objects destroyed in order: the search under
+// way stops when the worker is.
 void FMarbello::Quitter() {
-    for (QWidget* fenetre : QApplication::topLevelWidgets()) {
-        fenetre->hide();
-    }
-    std::fflush(nullptr);
-    std::_Exit(0);
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }
 
 } // namespace marbello

@@ -81,6 +81,7 @@ void FMarbello::CommencerPartie() {
     }
     BOUTON[3]->setText(QString::fromStdString(annonce.legendeDepart));
     EcrireMessage(QString::fromStdString(annonce.message));
+    PlateauModifie();
 }
 
 // Repaints what is on screen; the grid is not read.
@@ -107,6 +108,7 @@ void FMarbello::imgBille_MouseDown(int index, Qt::MouseButton bouton, QPoint glo
     if (const auto c = CaseDeCle(bille->Tag.toStdString())) {
         partie_.AjouterBille(*c);
         bille->DonnerImage(ImageDeLaRegle(index));
+        PlateauModifie();
     }
 }
 
@@ -132,6 +134,7 @@ void FMarbello::imgBille_DragOver(int /*index*/, int source) {
         if (!RechercheEnCours) {
             partie_.RetirerBille(*c);
             tiree->DonnerImage({});
+            PlateauModifie();
         }
         TerminerGlisser();
     }
@@ -160,6 +163,7 @@ void FMarbello::imgBille_DragDrop(int index, int source) {
     }
     imgBille[static_cast<size_t>(index)]->DonnerImage(ImageDeLaRegle(index));
     EcrireMessage(QString::fromStdString(coup.message));
+    PlateauModifie();
 }
 
 // A left press drags at once, with the white marble as the pointer. The drag is hand-made: until
@@ -241,6 +245,7 @@ void FMarbello::PeindreBilles() {
 void FMarbello::AfficherPlateau() {
     PeindreBilles();
     EcrireMessage(QString::fromStdString(MessageCompte(CompterBilles(partie_.Plateau()))));
+    PlateauModifie();
 }
 
 void FMarbello::ParcourirHistorique(Sens sens) {
@@ -253,6 +258,7 @@ void FMarbello::ParcourirHistorique(Sens sens) {
     }
     PeindreBilles();
     EcrireMessage(QString::fromStdString(*message));
+    PlateauModifie();
 }
 
 } // namespace marbello

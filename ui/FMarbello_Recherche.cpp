@@ -1,16 +1,20 @@
 // The search front end: BOUTON(0) starts a search on the board's position and, while it runs,
-// stops it; the found solution is replayed through the slider window. The search runs inside the
-// click and lets the event loop run often enough that the window stays usable.
+// stops it; the found solution is replayed through the slider window. The search runs on the
+// worker's thread: the click returns at once and the answer comes back as an event.
 
 #include "ui/Apparence.h"
 #include "ui/FMarbello.h"
 #include "ui/Forme.h"
+#include "ui/Indice.h"
+#include "ui/MarqueGagnable.h"
+#include "ui/TravailleurRecherche.h"
+#include "ui/Vignette.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace marbello {
 
@@ -18,13 +22,8 @@ namespace {
 
 const QString TexteArreter = QStringLiteral("Arrêter la recherche");
 
-// Pending events wait at most this long while the search works.
-constexpr qint64 CessionMs = 5;
-// The clock is read once per this many visited positions (a power of two), a few microseconds.
-constexpr uint32_t VisitesParLecture = 64;
-// The dots change far more often than a screen shows pictures: drawing each change would cost
-// the search more than it shows.
-constexpr qint64 ImageMs = 16;
+// The dots change far more often than a screen shows pictures: they are drawn once per picture.
+constexpr int ImageMs = 16;
 
 } // namespace
 
@@ -34,13 +33,54 @@ void FMarbello::CreerVerticale() {
     }
 }
 
+// Called once, from the constructor.
+void FMarbello::CreerTravailleur() {
+    travailleur_ = std::make_unique<TravailleurRecherche>();
+    connect(travailleur_.get(), &TravailleurRecherche::Reponse, this, &FMarbello::RecevoirReponse,
+            Qt::QueuedConnection);
+    minuterieAttente_ = new QTimer(this);
+    minuterieAttente_->setInterval(ImageMs);
+    connect(minuterieAttente_, &QTimer::timeout, this, &FMarbello::TournerPoints);
+}
+
+// Above the marble images, which exist by then.
+void FMarbello::CreerAides() {
+    indice_ = new Indice(
+        *this, *travailleur_,
+        [this](Cellule c) {
+            return imgBille[static_cast<size_t>(NumeroBille(c.x, c.y))]->geometry();
+        },
+        [this](const QString& message) { EcrireMessage(message); });
+    marque_ = new MarqueGagnable(*this, *travailleur_);
+}
+
+// Its marks go on the board, which a panel may cover.
+void FMarbello::DemanderIndice() {
+    if (Shape1->isVisibleTo(this)) {
+        return;
+    }
+    indice_->Demander(partie_.Plateau(), partie_.PartieEnCours());
+}
+
+void FMarbello::BasculerMarque() {
+    marque_->Activer(!marque_->Active());
+    marque_->Suivre(partie_.Plateau(), partie_.PartieEnCours());
+}
+
+void FMarbello::PlateauModifie() {
+    indice_->Effacer();
+    marque_->Suivre(partie_.Plateau(), partie_.PartieEnCours());
+}
+
 void FMarbello::ChercherSolution() {
     CreerVerticale();
     Verticale->hide();
     SolutionAffichee = false;
     if (RechercheEnCours) {
-        // A stop request, come through one of the search's yields: the running call reports.
+        // A stop acts at once: the search given up answers nothing that is shown.
         recherche_.FinRecherche = true;
+        travailleur_->Arreter();
+        TerminerRecherche();
         return;
     }
     recherche_.Preparer();
@@ -56,21 +96,29 @@ void FMarbello::ChercherSolution() {
     recherche_.FinRecherche = false;
     RechercheEnCours = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    pasAffiches_ = travailleur_->PasAttente();
+    minuterieAttente_->start();
+    travailleur_->Chercher(partie_.Plateau());
+}
 
-    recherche_.Ceder = [this] {
-        if ((++visites_ & (VisitesParLecture - 1)) == 0 && depuisCession_.hasExpired(CessionMs)) {
-            Ceder();
-        }
-    };
-    recherche_.Attente = [this] { Attente(); };
-    depuisCession_.start();
-    depuisImage_.invalidate();
-    Grille position = partie_.Plateau();
-    recherche_.ExplorerPosition(position);
-    recherche_.Ceder = nullptr;
-    recherche_.Attente = nullptr;
+// The board cannot change while the search runs; an answer for any other position belongs to an
+// earlier question.
+void FMarbello::RecevoirReponse(const ReponseRecherche& reponse) {
+    if (!RechercheEnCours || reponse.position != BitsDepuisGrille(recherche_.PlateauDepart) ||
+        reponse.position != BitsDepuisGrille(partie_.Plateau())) {
+        return;
+    }
+    if (reponse.solution) {
+        recherche_.Solution.push_back(*reponse.solution);
+        recherche_.NbSolutions = static_cast<int16_t>(recherche_.Solution.size() - 1);
+    }
+    recherche_.FinRecherche = reponse.solution.has_value() || reponse.arretee;
+    TerminerRecherche();
+}
 
-    Frame5->setUpdatesEnabled(true);
+void FMarbello::TerminerRecherche() {
+    minuterieAttente_->stop();
+    TournerPoints();
     Frame5->hide();
     QGuiApplication::restoreOverrideCursor();
     RechercheEnCours = false;
@@ -95,17 +143,12 @@ void FMarbello::ChercherSolution() {
     BOUTON[0]->setText(TexteChercher);
 }
 
-// The dots are drawn at most once per picture: in between, their colours change without being
-// drawn, and the next drawing shows the colours of that moment.
-void FMarbello::Ceder() {
-    const bool dessiner =
-        !RechercheEnCours || !depuisImage_.isValid() || depuisImage_.hasExpired(ImageMs);
-    Frame5->setUpdatesEnabled(dessiner);
-    if (dessiner) {
-        depuisImage_.start();
+// The steps the worker's search has made since the dots were last turned: one per 50,000 trials,
+// as if each had been drawn.
+void FMarbello::TournerPoints() {
+    for (const uint64_t pas = travailleur_->PasAttente(); pasAffiches_ < pas; ++pasAffiches_) {
+        Attente();
     }
-    QCoreApplication::processEvents();
-    depuisCession_.restart();
 }
 
 void FMarbello::Attente() {
@@ -113,7 +156,6 @@ void FMarbello::Attente() {
     SHwait[static_cast<size_t>(points.gris)]->DonnerCouleurFond(QColor(140, 140, 140));
     SHwait[static_cast<size_t>(points.clair)]->DonnerCouleurFond(QColor(200, 200, 200));
     SHwait[static_cast<size_t>(points.repos)]->DonnerCouleurFond(Marine);
-    Ceder();
 }
 
 // After a replay the game goes on from the shown position: its record starts there afresh, so

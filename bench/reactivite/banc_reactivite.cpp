@@ -1,13 +1,13 @@
 // marbello-bench-reactivite [--repetitions N] [--stop MS]... [POSITION...]
 //
-// How the window answers while the game's search runs inside a click on BOUTON(0), on one of the
-// slowest positions of marbello-bench's sets unless positions are given (boards as text):
-// - the longest wait of a pending event: a zero-delay timer runs at every yield of the search;
-//   the gaps between its runs, and from the click to the first and from the last to the end of
-//   the search, are the longest any event waits;
+// How the window answers while the game's search runs on its worker thread, on one of the slowest
+// positions of marbello-bench's sets unless positions are given (boards as text):
+// - the longest wait of a pending event: an event that posts itself again as soon as it is
+//   delivered stamps every turn of the event loop, from the click on BOUTON(0) to the answer
+//   shown; the same from a change of the board to the live mark showing its state;
 // - the delay of a stop: a click on BOUTON(0) is due at a given time after the start; the delay
-//   runs from that time to the return of the search, and so includes the wait for a yield;
-// - the time of the search in the window against the same search without any hook.
+//   runs from that time to the window idle again;
+// - the time from the click to the answer shown against the same search without any hook.
 // Each search runs in a fresh window, whose table of dead positions starts empty. Runs offscreen
 // unless QT_QPA_PLATFORM names another platform (xcb under an X server includes the real cost of
 // repainting the waiting dots).
@@ -15,11 +15,14 @@
 #include "model/Grille.h"
 #include "solver/Recherche.h"
 #include "ui/FMarbello.h"
+#include "ui/MarqueGagnable.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -110,19 +113,30 @@ private:
     const QElapsedTimer& chrono_;
 };
 
-// The whole search in the window, a probe stamping every yield.
-Deroulement DansLaFenetre(const Grille& position) {
+// The whole search in the window, or the mark's computation, a probe stamping every turn of the
+// event loop.
+Deroulement DansLaFenetre(const Grille& position, bool parLaMarque) {
     Fenetre f(position);
+    auto* marque = f.fenetre.findChild<MarqueGagnable*>(QStringLiteral("MarqueGagnable"));
+    marque->Activer(parLaMarque);
     QElapsedTimer chrono;
     Sonde sonde(chrono);
     QCoreApplication::sendPostedEvents();
     sonde.Armer();
     chrono.start();
     const qint64 debutCpu = CpuNs();
-    f.Cliquer();
+    if (parLaMarque) {
+        f.fenetre.AfficherPlateau();
+    } else {
+        f.Cliquer();
+    }
+    while (parLaMarque ? !marque->isVisibleTo(&f.fenetre) : f.fenetre.RechercheEnCours) {
+        QCoreApplication::processEvents();
+    }
     const qint64 fin = chrono.nsecsElapsed();
     const qint64 finCpu = CpuNs();
     QCoreApplication::removePostedEvents(&sonde);
+    marque->Activer(false);
 
     Deroulement d;
     d.totalMs = static_cast<double>(fin) / 1e6;
@@ -144,7 +158,8 @@ Deroulement DansLaFenetre(const Grille& position) {
         precedentCpu = t;
     }
     d.pireAttenteCpuMs = static_cast<double>(std::max(pireCpu, finCpu - precedentCpu)) / 1e6;
-    d.message = f.fenetre.findChild<QLabel*>(QStringLiteral("Label3"))->text();
+    d.message = parLaMarque ? marque->accessibleName()
+                            : f.fenetre.findChild<QLabel*>(QStringLiteral("Label3"))->text();
     return d;
 }
 
@@ -156,6 +171,9 @@ double DelaiDArret(const Grille& position, int arretMs) {
     QTimer::singleShot(arretMs, &f.fenetre, [&f] { f.Cliquer(); });
     chrono.start();
     f.Cliquer();
+    while (f.fenetre.RechercheEnCours) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     return static_cast<double>(chrono.nsecsElapsed()) / 1e6 - arretMs;
 }
 
@@ -172,6 +190,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    const QTemporaryDir reglages; // the mark's choice is not the player's
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
 
     int repetitions = 5;
     std::vector<int> arrets;
@@ -208,17 +228,24 @@ int main(int argc, char* argv[]) {
         std::vector<double> attentes;
         std::vector<double> attentes99;
         std::vector<double> attentesCpu;
+        std::vector<double> marque;
+        std::vector<double> attentesMarque;
         size_t cessions = 0;
         QString message;
+        QString etat;
         for (int r = 0; r < repetitions; ++r) {
             seule.push_back(SansCession(*position));
-            const Deroulement d = DansLaFenetre(*position);
+            const Deroulement d = DansLaFenetre(*position, false);
             fenetre.push_back(d.totalMs);
             attentes.push_back(d.pireAttenteMs);
             attentes99.push_back(d.attente99Ms);
             attentesCpu.push_back(d.pireAttenteCpuMs);
             cessions = d.cessions;
             message = d.message;
+            const Deroulement m = DansLaFenetre(*position, true);
+            marque.push_back(m.totalMs);
+            attentesMarque.push_back(m.pireAttenteMs);
+            etat = m.message;
         }
         std::vector<double> delais;
         for (const int arret : arrets) {
@@ -231,13 +258,16 @@ int main(int argc, char* argv[]) {
         }
         std::printf("%s (%s)\n", texte.c_str(), qPrintable(message));
         std::printf("  search alone        median %9.1f ms\n", Mediane(seule));
-        std::printf("  search in window    median %9.1f ms   ratio %.3f   %zu yields\n",
+        std::printf("  search in window    median %9.1f ms   ratio %.3f   %zu turns of the loop\n",
                     Mediane(fenetre), Mediane(fenetre) / Mediane(seule), cessions);
         std::printf(
             "  longest event wait  median %9.2f ms   max %.2f ms   (99th percentile %.2f ms)\n",
             Mediane(attentes), Maximum(attentes), Mediane(attentes99));
         std::printf("  longest, cpu time   median %9.2f ms   max %.2f ms\n", Mediane(attentesCpu),
                     Maximum(attentesCpu));
+        std::printf("  mark (%s)  median %9.1f ms, longest event wait median %.2f ms max %.2f ms\n",
+                    qPrintable(etat), Mediane(marque), Mediane(attentesMarque),
+                    Maximum(attentesMarque));
         std::printf("  stop click to end   median %9.2f ms   max %.2f ms   (%zu stops)\n",
                     Mediane(delais), Maximum(delais), delais.size());
     }

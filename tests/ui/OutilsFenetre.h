@@ -11,19 +11,24 @@
 //   53>55  53>corps     a drag from a control to another one, or to the bare body
 //   droit:53            a right click
 //   touche:Ctrl+Z       keys, written as QKeySequence writes them, to the control with the focus;
-//   touche:Up,Space     up to four in a row
+//   touche:Up,Space     up to four in a row; their answers are awaited
 //   curseur:3  tenir:3  the slider's thumb dragged to 3 and let go, or held there
 //   nom:partie          the name typed in the save panel ("nom:" leaves it empty)
 //   choisir:a.Mbo  ouvrir:a.Mbo    a click, a double click on a saved game of the list
 //   ecrire:a.Mbo  effacer:a.Mbo    a saved game written, its content gone, behind the window's
 //                                  back
 //   ooo/o.o/...         a board, as the model writes it, put in place as a game under way
-//   [ ... ]             gestures made during a search, which is then stopped
+//   [ ... ]             gestures made during a search, held before its first position, which
+//                       is then stopped
+// A click that starts a search waits for its answer.
 // New words of the form verbe:argument go in Geste(). An unknown word or control, or a gesture that
 // cannot be played, throws Echec naming it, and the row stops there.
 
 #include "ui/CurseurPlateau.h"
 #include "ui/FMarbello.h"
+#include "ui/Indice.h"
+#include "ui/MarqueGagnable.h"
+#include "ui/TravailleurRecherche.h"
 #include "ui/Vignette.h"
 
 #include <QApplication>
@@ -33,12 +38,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
-#include <memory>
 #include <stdexcept>
 
 namespace outils {
@@ -116,6 +121,22 @@ inline QString Vue(const QWidget& f) {
     for (const QString nom : {"FraAIDE", "File1", "Text1", "Frame1", "Frame5"}) {
         vu << (Controle(f, nom)->isVisibleTo(&f) ? nom : QString());
     }
+    if (const auto* indice = Controle<marbello::Indice>(f, "Indice"); indice->isVisibleTo(&f)) {
+        // "Indice : ligne 4, colonne 2 vers ligne 4, colonne 4" reads "indice 35>55".
+        const QStringList n = indice->Texte().split(QRegularExpression("\\D+"));
+        vu << QStringLiteral("indice %1%2>%3%4")
+                  .arg(n[2].toInt() + 1)
+                  .arg(n[1].toInt() + 1)
+                  .arg(n[4].toInt() + 1)
+                  .arg(n[3].toInt() + 1);
+    }
+    if (auto* marque = Controle(f, "MarqueGagnable"); marque->isVisibleTo(&f)) {
+        // Its name and its picture, green or red, tell the same.
+        const bool oui = marque->accessibleName() == marbello::MarqueGagnable::TexteEtat(true);
+        const QColor fond = marque->grab().toImage().pixelColor(9, 4);
+        vu << QStringLiteral("marque ") + (oui ? '+' : '-') +
+                  ((fond.green() > fond.red()) == oui ? "" : "?");
+    }
     if (const QScrollBar* curseur = Curseur()) {
         vu << QStringLiteral("curseur %1/%2").arg(curseur->value()).arg(curseur->maximum());
     }
@@ -128,6 +149,14 @@ inline QPoint Point(const QWidget& f, const QString& nom) {
     }
     const QWidget* controle = Controle(f, nom);
     return controle->mapTo(&f, controle->rect().center());
+}
+
+// Lets every answer the worker owes come in; none while the button's search is held.
+inline void Repondre(FMarbello& f) {
+    for (int i = 0; i < 3 && !f.RechercheEnCours; ++i) {
+        f.Travailleur().AttendreInactif();
+        QCoreApplication::sendPostedEvents();
+    }
 }
 
 // A press, a move by halves, a release: a click where it ends where it began.
@@ -149,6 +178,7 @@ inline void Geste(FMarbello& f, const QString& mot) {
         const QKeySequence touches = QKeySequence::fromString(a);
         Exiger(!touches.isEmpty() && touches[touches.count() - 1].key() != Qt::Key_unknown, mot);
         QTest::keySequence(f.windowHandle(), touches); // to the control with the focus
+        Repondre(f);
     } else if (verbe == "curseur" || verbe == "tenir") {
         Exiger(Curseur() != nullptr, mot);
         Curseur()->setSliderDown(true);
@@ -194,29 +224,21 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
             Exiger(fin > i, mot);
             const QString pendant = mots.mid(i + 1, fin - i - 1).join(' ') + " B0";
             i = fin;
-            // What went wrong during the search is told once it has ended.
-            auto echec = std::make_shared<QString>();
-            // Armed after the press, whose own event processing would otherwise run it first.
-            QTest::mousePress(f.windowHandle(), Qt::LeftButton, {}, Point(f, "B0"));
-            QTimer::singleShot(0, &f, [&f, pendant, echec] {
-                try {
-                    Jouer(f, pendant);
-                } catch (const Echec& e) {
-                    *echec = e.what();
-                }
-            });
-            QTest::mouseRelease(f.windowHandle(), Qt::LeftButton, {}, Point(f, "B0"));
-            if (!echec->isEmpty()) {
-                throw Echec(echec->toStdString());
-            }
+            f.Travailleur().Retenir(true);
+            Presser(f, Qt::LeftButton, Point(f, "B0"), Point(f, "B0"));
+            Exiger(f.RechercheEnCours, mot);
+            Jouer(f, pendant);
+            f.Travailleur().Retenir(false);
         } else if (mot.contains('/')) {
             const auto plateau = marbello::GrilleDepuisTexte(mot.toStdString());
             Exiger(plateau.has_value(), mot);
             f.Jeu().RepartirDeLaPosition(*plateau);
             f.AfficherPlateau();
         } else {
+            const bool pendant = f.RechercheEnCours;
             Presser(f, Qt::LeftButton, Point(f, mot.section('>', 0, 0)),
                     Point(f, mot.section('>', -1)));
+            Exiger(pendant || QTest::qWaitFor([&f] { return !f.RechercheEnCours; }), mot);
         }
     }
 }
@@ -255,6 +277,7 @@ inline void VerifierLigne() {
     } catch (const Echec& e) {
         QFAIL(qPrintable(e.what() + QStringLiteral(" dans : ") + gestes));
     }
+    Repondre(w.f);
     const QString repos = Controle<QLabel>(w.f, "B0")->text() + " " +
                           QString::number(QGuiApplication::overrideCursor() == nullptr);
     QCOMPARE(gestes + " | " + Vue(w.f) + " | " + Message(w.f) + " | " + repos,

@@ -6,6 +6,7 @@
 #include "ui/Forme.h"
 
 #include <QProcess>
+#include <QSettings>
 
 using namespace outils;
 
@@ -17,16 +18,32 @@ const QString Une = QStringLiteral(".../.../......./..o..../......./.../...");
 // 22 marbles or more it answers at once).
 const QString Sans = QStringLiteral("ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo");
 const QString Arretee = QStringLiteral("Recherche Arrêtée.");
+// 54>74 loses it, 64>44 would win.
+const QString Gagnable = QStringLiteral(".../o../...oo../......./......./.../...");
+const QString Perdue = QStringLiteral(".../o../.....o./......./......./.../...");
 const QString Trouvee = QStringLiteral("Solution trouvée...");
 
-// The child's side of the test that quits, in the program's own folder: quitting leaves no time
-// to remove a folder of its own.
-int QuitterPendantUneRecherche() {
-    FMarbello f;
-    f.show();
-    (void)QTest::qWaitForWindowExposed(&f);
-    Jouer(f, Sans + QStringLiteral(" [ B4 ]"));
-    return 3; // the program went on
+// The child's side of the tests that end the program during a search, in the program's own
+// folder: 7 once the event loop has ended and the window with its worker is destroyed.
+int FinirPendantUneRecherche(const QByteArray& comment) {
+    {
+        FMarbello f;
+        f.show();
+        QTimer::singleShot(0, &f, [&f, comment] {
+            Jouer(f, Sans);
+            f.Travailleur().Retenir(true);
+            QTest::mouseClick(Controle(f, QStringLiteral("B0")), Qt::LeftButton);
+            if (comment == "quitter") {
+                Jouer(f, QStringLiteral("B4"));
+            } else {
+                f.close();
+            }
+        });
+        if (QApplication::exec() != 0) {
+            return 3;
+        }
+    }
+    return 7;
 }
 
 } // namespace
@@ -35,6 +52,7 @@ class TestRecherche : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { QSettings(QStringLiteral("Marbello"), QStringLiteral("Marbello")).clear(); }
     void gestes_data() {
         Colonnes();
         Ligne("found", "B3 B0", OuvertureCentre + " curseur 0/31", Trouvee);
@@ -72,38 +90,113 @@ private slots:
     }
     void gestes() { VerifierLigne(); }
 
-    // While the search runs: the stop caption, the message, the hourglass and the dots around their
-    // circle, one grey and the next light. The search is stopped once a dot has turned.
+    // The hint and the live mark, which follows every kind of change of the board.
+    void aides_data() {
+        Colonnes();
+        const QString fin;
+        Ligne("hint", "B3 touche:H", OuvertureCentre + " indice 35>55", fin);
+        Ligne("hintBeforeTheFirstHole", "touche:H", Plein, "Choisissez une bille à retirer");
+        Ligne("hintWithoutSolution", Perdue + " B0 touche:H", Perdue, "Pas de solution");
+        Ligne("hintGoneAtTheNextPress", "B3 touche:H corps", OuvertureCentre, fin);
+        Ligne("hintNotOverAPanel", "B3 B2 touche:H", "FraAIDE", fin);
+        Ligne("markOffByDefault", "B3", OuvertureCentre, fin);
+        Ligne("markOffAgain", "touche:I B3 touche:I", OuvertureCentre, fin);
+        Ligne("markOnAgain", "touche:I B3 touche:I touche:I", OuvertureCentre + " marque +", fin);
+        Ligne("markAtTheFirstHole", "touche:I 44",
+              "ooo/ooo/oo.oooo/ooooooo/ooooooo/ooo/ooo marque +", fin);
+        Ligne("markHiddenByANewGame", "touche:I B3 B3", Plein, "Choisissez une bille à retirer");
+        const QString coup = "touche:I " + Gagnable + " 54>74";
+        Ligne("markAfterAMove", coup, Perdue + " marque -", "Il reste 2 billes.");
+        Ligne("markAfterUndo", coup + " B5", Gagnable + " marque +", "Il reste 3 billes.");
+        Ligne("markAfterRedo", coup + " B5 B6", Perdue + " marque -", "Il reste 2 billes.");
+        Ligne("markAfterARightPress", "touche:I " + Gagnable + " droit:42",
+              "o../o../...oo../......./......./.../... marque -", "Il reste 3 billes.");
+        Ligne("markAfterABuildPress", "touche:I " + Perdue + " I1 Command3 74",
+              ".../o../......./......./......./.../... Frame1 marque +", "Il reste 2 billes.");
+        Ligne("markAfterOpening", "ecrire:a.Mbo touche:I B3 I1 choisir:a.Mbo Command2",
+              ".../.o./......./...o.../......./.../... marque -", "Il reste 2 billes.");
+        Ligne("markAfterAReplayStep", "touche:I " + Deux + " B0 curseur:1",
+              Une + " marque + curseur 1/1", "C'est terminé.");
+    }
+    void aides() { VerifierLigne(); }
+
+    // On a sample of positions, the hint is the first move of the solution the button finds: the
+    // slider's first step shows the board the hinted move leaves.
+    void hintIsTheSolutionsFirstMove_data() {
+        QTest::addColumn<QString>("position");
+        for (const QString& p :
+             {OuvertureCentre, Apres1, QStringLiteral(".oo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo"),
+              QStringLiteral("ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/oo.")}) {
+            QTest::newRow(qPrintable(p)) << p;
+        }
+    }
+    void hintIsTheSolutionsFirstMove() {
+        QFETCH(QString, position);
+        Fenetre w(position + " touche:H");
+        const QString apres = Vue(Fenetre(position + ' ' + Vue(w.f).section(' ', 2)).f);
+        Jouer(w.f, QStringLiteral("B0 curseur:1"));
+        QCOMPARE(Vue(w.f).section(QLatin1Char(' '), 0, 0), apres);
+    }
+
+    // An answer that comes once the board has changed is never shown, however late.
+    void aLateAnswerIsNeverShown() {
+        Fenetre w(QStringLiteral("touche:I"));
+        std::vector<std::optional<bool>> montres;
+        connect(Controle<marbello::MarqueGagnable>(w.f, QStringLiteral("MarqueGagnable")),
+                &marbello::MarqueGagnable::EtatMontre, this,
+                [&montres](std::optional<bool> etat) { montres.push_back(etat); });
+        Jouer(w.f, Gagnable);
+        w.f.Travailleur().AttendreInactif(); // its answer sent, not yet received
+        Jouer(w.f, Perdue);
+        Repondre(w.f);
+        QCOMPARE(montres, std::vector<std::optional<bool>>{false});
+    }
+
+    void theMarkIsKeptBetweenRuns() {
+        Fenetre(QStringLiteral("touche:I"));
+        Fenetre w(QStringLiteral("B3"));
+        Repondre(w.f);
+        QCOMPARE(Vue(w.f), OuvertureCentre + " marque +");
+    }
+
+    // While the search runs: the stop caption, the message, the hourglass and the dots. Once it has
+    // answered, the dots have turned, one grey and the next light, around their circle.
     void pendantLaRecherche() {
         Fenetre w(Sans);
-        QStringList vu;
+        auto* chercher = Controle<QLabel>(w.f, QStringLiteral("B0"));
+        w.f.Travailleur().Retenir(true);
+        QTest::mouseClick(chercher, Qt::LeftButton);
+        QCOMPARE((QStringList{chercher->text(), Vue(w.f), Message(w.f),
+                              QString::number(QGuiApplication::overrideCursor()->shape())}),
+                 (QStringList{"Arrêter la recherche", Sans + " Frame5", "Recherche en cours...",
+                              QString::number(Qt::WaitCursor)}));
+        w.f.Travailleur().Retenir(false);
+        QTRY_COMPARE(Message(w.f), QStringLiteral("Pas de solution"));
         QString tour;
-        QTimer guet;
-        connect(&guet, &QTimer::timeout, &w.f, [&] {
-            QString points;
-            for (int i = 0; i < 12; ++i) {
-                const auto* point =
-                    Controle<marbello::Forme>(w.f, QStringLiteral("SHwait%1").arg(i));
-                const QColor c = point->CouleurFond();
-                points += c == QColor(140, 140, 140) ? 'g' : c == QColor(200, 200, 200) ? 'c' : 'm';
-                // On a circle of 20 pixels in their frame.
-                const double rayon = QLineF(point->geometry().center(), QPointF(23, 25)).length();
-                points += qAbs(rayon - 20.0) <= 1.5 ? "" : "?";
-            }
-            if (points.contains('g') && tour.isEmpty()) {
-                tour = points;
-                vu << Controle<QLabel>(w.f, QStringLiteral("B0"))->text() << Vue(w.f)
-                   << Message(w.f) << QString::number(QGuiApplication::overrideCursor()->shape());
-                Jouer(w.f, QStringLiteral("B0"));
-            }
-        });
-        guet.start(0);
-        Jouer(w.f, QStringLiteral("B0"));
-        QCOMPARE(vu, (QStringList{"Arrêter la recherche", Sans + " Frame5", "Recherche en cours...",
-                                  QString::number(Qt::WaitCursor)}));
+        for (int i = 0; i < 12; ++i) {
+            const auto* point = Controle<marbello::Forme>(w.f, QStringLiteral("SHwait%1").arg(i));
+            const QColor c = point->CouleurFond();
+            tour += c == QColor(140, 140, 140) ? 'g' : c == QColor(200, 200, 200) ? 'c' : 'm';
+            // On a circle of 20 pixels in their frame.
+            const double rayon = QLineF(point->geometry().center(), QPointF(23, 25)).length();
+            tour += qAbs(rayon - 20.0) <= 1.5 ? "" : "?";
+        }
         QVERIFY2((tour + tour).contains("gc") && tour.count('m') == 10 && !tour.contains('?'),
                  qPrintable(tour));
-        QCOMPARE(Message(w.f), Arretee);
+    }
+
+    // "Quitter", or closing the window, during a search ends the program, destructors run.
+    void finDuProgramme_data() {
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("quitter") << "quitter";
+        QTest::newRow("fermer") << "fermer";
+    }
+    void finDuProgramme() {
+        QFETCH(QString, comment);
+        QProcess enfant;
+        enfant.start(QCoreApplication::applicationFilePath(), {comment});
+        QVERIFY(enfant.waitForFinished(20000));
+        QCOMPARE(enfant.exitCode(), 7);
     }
 
     // From its first position the grey pair turns one dot per step towards the lower numbers, and
@@ -120,18 +213,15 @@ private slots:
         }
         QCOMPARE(pas, "b01 ab0 9ab 89a 789 678 567 456 345 234 123 012 b01 ");
     }
-
-    // "Quitter" ends the program at once, even from inside a search.
-    void quitterPendantUneRecherche() {
-        QCOMPARE(QProcess::execute(QCoreApplication::applicationFilePath(), {"quitter"}), 0);
-    }
 };
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    if (argc == 2 && QByteArray(argv[1]) == "quitter") {
-        return QuitterPendantUneRecherche();
+    if (argc == 2 && (QByteArray(argv[1]) == "quitter" || QByteArray(argv[1]) == "fermer")) {
+        return FinirPendantUneRecherche(argv[1]);
     }
+    const QTemporaryDir reglages;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
     TestRecherche test;
     return QTest::qExec(&test, argc, argv);
 }

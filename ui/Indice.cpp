@@ -1,0 +1,127 @@
+#include "ui/Indice.h"
+
+#include "ui/TravailleurRecherche.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace marbello {
+
+namespace {
+
+Cellule Arrivee(const Coup& coup) {
+    const Cellule pas = PasDirection(coup.Direction).value_or(Cellule{});
+    return {coup.X + 2 * pas.x, coup.Y + 2 * pas.y};
+}
+
+// Yellow on a dark edge: seen on the white and the black marbles and on the navy holes alike.
+void Tracer(QPainter& peintre, const QPainterPath& forme, qreal epaisseur) {
+    peintre.strokePath(forme, QPen(QColor(20, 20, 20), epaisseur + 2.0));
+    peintre.strokePath(forme, QPen(QColor(255, 215, 0), epaisseur));
+}
+
+} // namespace
+
+Indice::Indice(QWidget& fenetre, TravailleurRecherche& travailleur,
+               std::function<QRect(Cellule)> place, std::function<void(const QString&)> ecrire)
+    : QWidget(&fenetre), travailleur_(travailleur), place_(std::move(place)),
+      ecrire_(std::move(ecrire)) {
+    setObjectName(QStringLiteral("Indice"));
+    setAccessibleName(QStringLiteral("Indice"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+    connect(&travailleur_, &TravailleurRecherche::Reponse, this, &Indice::Recevoir,
+            Qt::QueuedConnection);
+}
+
+void Indice::Demander(const Grille& plateau, bool partieEnCours) {
+    Effacer();
+    if (!partieEnCours) {
+        return;
+    }
+    question_ = plateau;
+    travailleur_.Chercher(plateau);
+}
+
+void Indice::Effacer() {
+    question_.reset();
+    if (coup_) {
+        coup_.reset();
+        qApp->removeEventFilter(this);
+        setAccessibleDescription({});
+        hide();
+    }
+}
+
+QString Indice::Texte() const {
+    if (!coup_) {
+        return {};
+    }
+    const Cellule arrivee = Arrivee(*coup_);
+    return QStringLiteral("Indice : ligne %1, colonne %2 vers ligne %3, colonne %4")
+        .arg(coup_->Y - 1)
+        .arg(coup_->X - 1)
+        .arg(arrivee.y - 1)
+        .arg(arrivee.x - 1);
+}
+
+// An answer about another position, or to a question withdrawn, is not this hint's.
+void Indice::Recevoir(const ReponseRecherche& reponse) {
+    if (!question_ || reponse.position != BitsDepuisGrille(*question_)) {
+        return;
+    }
+    if (reponse.arretee) {
+        travailleur_.Chercher(*question_); // stopped for another's sake: asked again
+        return;
+    }
+    question_.reset();
+    if (!reponse.solution || reponse.solution->Coups.size() < 2) {
+        if (!reponse.solution) {
+            ecrire_(QStringLiteral("Pas de solution"));
+        }
+        return;
+    }
+    coup_ = reponse.solution->Coups[1];
+    setGeometry(parentWidget()->rect());
+    raise();
+    show();
+    setAccessibleDescription(Texte());
+    qApp->installEventFilter(this);
+    emit Annonce(Texte());
+}
+
+// The next press of a key or a mouse button, anywhere in the program, ends the hint.
+bool Indice::eventFilter(QObject* objet, QEvent* event) {
+    const auto type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress ||
+        type == QEvent::MouseButtonDblClick) {
+        Effacer();
+    }
+    return QWidget::eventFilter(objet, event);
+}
+
+void Indice::paintEvent(QPaintEvent* /*event*/) {
+    if (!coup_) {
+        return;
+    }
+    QPainter peintre(this);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    const QRectF bille = QRectF(place_({coup_->X, coup_->Y})).adjusted(1.5, 1.5, -1.5, -1.5);
+    QPainterPath anneau;
+    anneau.addEllipse(bille);
+    Tracer(peintre, anneau, 3.0);
+    const QPointF centre = QRectF(place_(Arrivee(*coup_))).center();
+    const qreal r = 7.0;
+    QPainterPath losange;
+    losange.moveTo(centre + QPointF(0, -r));
+    losange.lineTo(centre + QPointF(r, 0));
+    losange.lineTo(centre + QPointF(0, r));
+    losange.lineTo(centre + QPointF(-r, 0));
+    losange.closeSubpath();
+    peintre.fillPath(losange, QColor(255, 215, 0));
+    Tracer(peintre, losange, 1.5);
+}
+
+} // namespace marbello

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/Partie.h"
+#include "solver/PositionBinaire.h"
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+namespace marbello {
+
+class TravailleurRecherche;
+struct ReponseRecherche;
+
+// The hint: the first move of the first solution from the board's position, the move the search
+// front end would replay first. A ring marks the marble to move and a diamond the hole where it
+// lands, drawn over the board until the next action. The record, the board and the message line
+// stay as they are, except "Pas de solution" where there is none. The spoken text is the marker's
+// accessible description and the `texte` property, announced through Annonce.
+class Indice : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString texte READ Texte NOTIFY Annonce)
+
+public:
+    // place: a hole's rectangle on the window; ecrire: the window's message line.
+    Indice(QWidget& fenetre, TravailleurRecherche& travailleur, std::function<QRect(Cellule)> place,
+           std::function<void(const QString&)> ecrire);
+
+    // Asks for the hint of plateau; before the first hole there is none to ask for.
+    void Demander(const Grille& plateau, bool partieEnCours);
+    // Takes the marks away and forgets a question still unanswered.
+    void Effacer();
+    // "Indice : ligne R, colonne C vers ligne R, colonne C", rows and columns from 1 at the top
+    // left of the 7 x 7 square; empty while no hint is shown.
+    QString Texte() const;
+
+signals:
+    void Annonce(const QString& texte);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
+private:
+    void Recevoir(const ReponseRecherche& reponse);
+
+    TravailleurRecherche& travailleur_;
+    std::function<QRect(Cellule)> place_;
+    std::function<void(const QString&)> ecrire_;
+    std::optional<Grille> question_; // the position asked about, until its answer comes
+    std::optional<Coup> coup_;       // the move shown
+};
+
+} // namespace marbello
