@@ -1,5 +1,6 @@
 #include "ui/FMarbello.h"
 
+#include "ui/Accessibilite.h"
 #include "ui/Apparence.h"
 #include "ui/DepotParties.h"
 #include "ui/FiltreGlobal.h"
@@ -135,7 +136,9 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
             return deplacementSysteme_ && FiltrerDeplacement(event);
         },
         this);
+    InstallerAccessibilite();
     CreerControles();
+    PreparerAccessibilite(*this);
     Form_Load();
     CentrerSurEcran();
     RaccourcisClavier();
