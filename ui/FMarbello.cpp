@@ -2,6 +2,8 @@
 
 #include "ui/Accessibilite.h"
 #include "ui/Apparence.h"
+#include "ui/Clavier.h"
+#include "ui/CurseurPlateau.h"
 #include "ui/DepotParties.h"
 #include "ui/FiltreGlobal.h"
 #include "ui/Forme.h"
@@ -15,7 +17,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -23,7 +24,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QShowEvent>
 #include <cmath>
 
@@ -141,7 +141,8 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
     PreparerAccessibilite(*this);
     Form_Load();
     CentrerSurEcran();
-    RaccourcisClavier();
+    curseur_ = new CurseurPlateau(*this);
+    clavier_ = new Clavier(*this);
 }
 
 FMarbello::~FMarbello() {
@@ -369,18 +370,6 @@ void FMarbello::CentrerSurEcran() {
     QRect place(QPoint(0, 0), size());
     place.moveCenter(ecran->availableGeometry().center());
     move(place.topLeft());
-}
-
-// Beyond the button bar, as players expect: the usual keys for undo and redo.
-void FMarbello::RaccourcisClavier() {
-    const auto arriere = [this] { ParcourirHistorique(-1.0F); };
-    const auto avant = [this] { ParcourirHistorique(1.0F); };
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
-            arriere);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this), &QShortcut::activated, this,
-            avant);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this),
-            &QShortcut::activated, this, avant);
 }
 
 // A session without a window manager gives no window the focus, and tool-tips show only in the

@@ -25,6 +25,8 @@ class QPushButton;
 
 namespace marbello {
 
+class Clavier;
+class CurseurPlateau;
 class FiltreGlobal;
 class Forme;
 class Vignette;
@@ -35,6 +37,9 @@ class Vignette;
 // ("BOUTON3", "imgBille16", "SHwait0"; "Image1_0" and "Image3_1" where the name ends in a digit).
 class FMarbello : public QWidget {
     Q_OBJECT
+    // The keyboard plays through the handlers the mouse uses.
+    friend class Clavier;
+    friend class CurseurPlateau;
 
 public:
     // dossierParties: the folder of the saved games listed by File1 (DepotParties::DossierParDefaut
@@ -62,6 +67,9 @@ public:
 
     QString DossierParties() const { return dossierParties_; }
 
+    // The board's keyboard cursor.
+    CurseurPlateau& CurseurClavier() const { return *curseur_; }
+
     // --- Open and save panel (FMarbello_Fichiers.cpp) ---
     // Today's date, from which the save panel proposes a name; replaceable for tests.
     std::function<QDate()> Aujourdhui = [] { return QDate::currentDate(); };
@@ -80,7 +88,6 @@ private:
     void CreerControles();
     void Form_Load();
     void CentrerSurEcran();
-    void RaccourcisClavier();
 
     // Board view and mouse (FMarbello_Plateau.cpp).
     void InitialiserPlateau();
@@ -170,6 +177,8 @@ private:
     QPixmap peau_;
 
     FiltreGlobal* filtreGlobal_ = nullptr;
+    CurseurPlateau* curseur_ = nullptr;
+    Clavier* clavier_ = nullptr;
 
     // A marble drag: the pressed image and the last pointer position; source < 0 when none.
     struct Glisser {

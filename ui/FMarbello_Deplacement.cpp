@@ -16,8 +16,9 @@ bool FMarbello::EstLeCorps(QPoint position) const {
     return dessous == nullptr || dessous == Shape1;
 }
 
+// A right press on the body opens the context menu instead.
 void FMarbello::mousePressEvent(QMouseEvent* event) {
-    if (!EstLeCorps(event->position().toPoint())) {
+    if (event->button() == Qt::RightButton || !EstLeCorps(event->position().toPoint())) {
         event->ignore();
         return;
     }

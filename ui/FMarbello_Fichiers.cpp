@@ -38,6 +38,7 @@ void FMarbello::Image1_Click(int index) {
         File1->show();
         Command3->setVisible(File1->isVisibleTo(this));
         Command4->setVisible(File1->isVisibleTo(this));
+        File1->setFocus(Qt::OtherFocusReason);
         // The model follows the folder by itself; the player chooses afresh.
         File1->clearSelection();
         File1->setCurrentIndex({});

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QAbstractSlider>
+#include <QKeySequence>
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace marbello {
+
+class FMarbello;
+
+// The keyboard beside the mouse: the shortcuts, the context menu that lists them with their keys,
+// the position through the clipboard, and the focus that Tab moves through the board, the skinned
+// buttons and icons, or the open panel's controls. A key runs the handler its button runs, guards
+// included; single letters never fire while a text field has the focus, which takes them first.
+class Clavier : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Clavier(FMarbello& fenetre);
+
+    // The menu of the right press on the skin, the Menu key and Shift+F10.
+    QMenu* Menu() const { return menu_; }
+    // Shows it at global, each item enabled as the state allows.
+    void MontrerMenu(QPoint global);
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override;
+
+private:
+    struct Entree {
+        QAction* action;
+        std::function<bool()> permis; // enabled in the menu; always when empty
+        std::function<bool()> coche;  // checkable, checked when true; not when empty
+    };
+
+    void CreerMenu();
+    // An item of the menu; its keys work wherever the window has the focus.
+    QAction* Ajouter(const QString& texte, QList<QKeySequence> touches,
+                     const std::function<void()>& faire, std::function<bool()> permis = {},
+                     std::function<bool()> coche = {});
+    // Keys of the window that the menu does not list.
+    void Raccourci(const QList<QKeySequence>& touches, const std::function<void()>& faire);
+    void RelierFocus();
+    void Presser(size_t i);
+    void Panneau(bool ouvert);
+    void Echapper();
+    void Rejouer(QAbstractSlider::SliderAction action);
+    void CopierPosition();
+    void CollerPosition();
+
+    FMarbello& f_;
+    QMenu* menu_ = nullptr;
+    QAction* chercher_ = nullptr;
+    std::vector<Entree> entrees_;
+    std::array<QWidget*, 9> boutons_{}; // the skinned buttons and icons, pills from top to bottom
+    QWidget* marque_ = nullptr;         // the focus mark on the focused one's pill
+};
+
+} // namespace marbello
