@@ -29,34 +29,34 @@ std::string MessageCompte(int billes) {
 }
 
 Partie::Partie() : historique_(TailleHistoriqueInitiale) {
-    InitialiserPlateau(Plateau);
+    InitialiserPlateau(plateau_);
 }
 
 Annonce Partie::CommencerPartie() {
     coupCourant_ = 0;
     coupMax_ = 0;
-    if (PartieEnCours) {
-        InitialiserPlateau(Plateau);
-        PartieEnCours = false;
+    if (partieEnCours_) {
+        InitialiserPlateau(plateau_);
+        partieEnCours_ = false;
         return {TexteGoRelance, TexteChoisir};
     }
     bool trouVide = false;
     for (int y = 2; y <= 8; ++y) {
         for (int x = 2; x <= 8; ++x) {
-            trouVide = trouVide || Plateau(x, y) == CaseVide;
+            trouVide = trouVide || plateau_(x, y) == CaseVide;
         }
     }
     if (!trouVide) {
-        Plateau(5, 5) = CaseVide;
+        plateau_(5, 5) = CaseVide;
     }
     EnregistrerPosition(0);
-    PartieEnCours = true;
+    partieEnCours_ = true;
     return {TexteNouvellePartie, ""};
 }
 
 ResultatCoup Partie::JouerCoup(Cellule source, Cellule cible) {
     assert(EstTrou(source.x, source.y) && EstTrou(cible.x, cible.y));
-    if (Plateau[cible] != CaseVide) {
+    if (plateau_[cible] != CaseVide) {
         return {};
     }
     Cellule sautee;
@@ -67,12 +67,12 @@ ResultatCoup Partie::JouerCoup(Cellule source, Cellule cible) {
     } else {
         return {};
     }
-    if (Plateau[sautee] != CaseBille) {
+    if (plateau_[sautee] != CaseBille) {
         return {};
     }
-    Plateau[source] = CaseVide;
-    Plateau[sautee] = CaseVide;
-    Plateau[cible] = CaseBille;
+    plateau_[source] = CaseVide;
+    plateau_[sautee] = CaseVide;
+    plateau_[cible] = CaseBille;
     ++coupCourant_;
     coupMax_ = coupCourant_;
     const int billes = EnregistrerPosition(coupCourant_);
@@ -80,9 +80,6 @@ ResultatCoup Partie::JouerCoup(Cellule source, Cellule cible) {
 }
 
 int Partie::EnregistrerPosition(int n) {
-    if (n < 0) {
-        return CompterBilles(Plateau);
-    }
     if (static_cast<size_t>(n) >= historique_.size()) {
         historique_.resize(static_cast<size_t>(n) + 1);
     }
@@ -90,41 +87,49 @@ int Partie::EnregistrerPosition(int n) {
     int billes = 0;
     for (int y = 2; y <= 8; ++y) {
         for (int x = 2; x <= 8; ++x) {
-            cliche(x, y) = Plateau(x, y);
-            billes += Plateau(x, y) == CaseBille ? 1 : 0;
+            cliche(x, y) = plateau_(x, y);
+            billes += plateau_(x, y) == CaseBille ? 1 : 0;
         }
     }
     return billes;
 }
 
-std::optional<std::string> Partie::ParcourirHistorique(float sens) {
-    if (sens == -1.0F) {
-        if (coupCourant_ < 1) {
-            return std::nullopt;
-        }
-    } else if (sens == 1.0F) {
-        if (coupCourant_ >= coupMax_) {
-            return std::nullopt;
-        }
-    } else {
+void Partie::AjouterBille(Cellule c) {
+    assert(EstTrou(c.x, c.y));
+    marbello::AjouterBille(plateau_, c);
+}
+
+void Partie::RetirerBille(Cellule c) {
+    assert(EstTrou(c.x, c.y));
+    marbello::RetirerBille(plateau_, c);
+}
+
+std::optional<std::string> Partie::ParcourirHistorique(Sens sens) {
+    if (sens == Sens::Arriere ? coupCourant_ < 1 : coupCourant_ >= coupMax_) {
         return std::nullopt;
     }
     coupCourant_ += static_cast<int32_t>(sens);
     const Grille& cliche = historique_[static_cast<size_t>(coupCourant_)];
-    Plateau.cases.fill(CaseHors);
+    plateau_.cases.fill(CaseHors);
     int billes = 0;
     for (int k = 0; k < NbTrous; ++k) {
         const Cellule c = CelluleBille(k);
         const int32_t s = cliche[c];
         if (s == CaseBille || s == CaseVide) {
-            Plateau[c] = s;
+            plateau_[c] = s;
             billes += s == CaseBille ? 1 : 0;
         }
     }
     return MessageCompte(billes);
 }
 
+std::string Partie::RepartirDeLaPosition(const Grille& position) {
+    plateau_ = position;
+    return RepartirDeLaPosition();
+}
+
 std::string Partie::RepartirDeLaPosition() {
+    partieEnCours_ = true;
     coupCourant_ = 0;
     coupMax_ = 0;
     return MessageCompte(EnregistrerPosition(0));

@@ -44,19 +44,23 @@ struct Annonce {
     std::string message;
 };
 
+// A step through the record: one move back or one forward.
+enum class Sens { Arriere = -1, Avant = 1 };
+
 // The board and the record of one game. Invariant, kept by the class alone:
-// 0 <= CoupCourant <= CoupMax < Historique.size(), and after every move, undo and redo the
-// board equals snapshot CoupCourant. The record grows past 50 moves when marbles added by hand
-// make a longer line of play.
+// 0 <= CoupCourant <= CoupMax < Historique.size(), and after every move, undo, redo and restart
+// the board equals snapshot CoupCourant. Marbles added or removed by hand are recorded by the next
+// move or restart. The record grows past 50 moves when marbles added by hand make a longer line of
+// play.
 class Partie {
 public:
     static constexpr int TailleHistoriqueInitiale = 51;
 
     Partie();
 
-    Grille Plateau;
-    bool PartieEnCours = false;
-
+    const Grille& Plateau() const { return plateau_; }
+    // A first hole has been opened and moves may be made.
+    bool PartieEnCours() const { return partieEnCours_; }
     int32_t CoupCourant() const { return coupCourant_; }
     int32_t CoupMax() const { return coupMax_; }
     const std::vector<Grille>& Historique() const { return historique_; }
@@ -69,18 +73,26 @@ public:
     // move changes nothing. Precondition: both cells are holes (checked in debug builds).
     ResultatCoup JouerCoup(Cellule source, Cellule cible);
 
+    // A marble put in or taken out by hand. Precondition: c is a hole.
+    void AjouterBille(Cellule c);
+    void RetirerBille(Cellule c);
+
+    // One step through the record. Returns the message to show, or nullopt when the step is
+    // refused (nothing changed).
+    std::optional<std::string> ParcourirHistorique(Sens sens);
+
+    // The game goes on, under way, from the board as it stands (a built position) or from
+    // position (an opened game, a replayed solution): snapshot 0 is the board and both counters
+    // are 0. Returns the count message.
+    std::string RepartirDeLaPosition();
+    std::string RepartirDeLaPosition(const Grille& position);
+
+private:
     // Copies the playable square into snapshot n and returns its marble count.
     int EnregistrerPosition(int n);
 
-    // One step back (-1) or forward (+1) through the record. Returns the message to show, or
-    // nullopt when the step is refused (nothing changed).
-    std::optional<std::string> ParcourirHistorique(float sens);
-
-    // Starts a fresh record from the board as it stands: snapshot 0 is the board and both
-    // counters are 0. Returns the count message.
-    std::string RepartirDeLaPosition();
-
-private:
+    Grille plateau_;
+    bool partieEnCours_ = false;
     int32_t coupCourant_ = 0;
     int32_t coupMax_ = 0;
     std::vector<Grille> historique_;

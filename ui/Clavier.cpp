@@ -306,7 +306,7 @@ void Clavier::Rejouer(QAbstractSlider::SliderAction action) {
 
 void Clavier::CopierPosition() {
     QGuiApplication::clipboard()->setText(
-        QString::fromStdString(TexteDepuisGrille(f_.Jeu().Plateau)));
+        QString::fromStdString(TexteDepuisGrille(f_.Jeu().Plateau())));
 }
 
 // Only the board as Ctrl+C writes it; it starts the record afresh, as an opened game does.
@@ -324,9 +324,7 @@ void Clavier::CollerPosition() {
         f_.Verticale->hide();
     }
     f_.SolutionAffichee = false;
-    f_.Jeu().Plateau = *plateau;
-    f_.Jeu().PartieEnCours = true;
-    f_.Jeu().RepartirDeLaPosition();
+    f_.Jeu().RepartirDeLaPosition(*plateau);
     f_.AfficherPlateau();
     f_.BOUTON[3]->setText(QString::fromUtf8(TexteNouvellePartie));
 }

@@ -359,7 +359,7 @@ void FMarbello::Form_Load() {
         etiquette->setCursor(pointeurLien);
     }
 
-    InitialiserPlateau();
+    PreparerImagesBilles();
 }
 
 void FMarbello::CentrerSurEcran() {

@@ -59,11 +59,11 @@ public:
     void Attente();
     // Shows the found solution after its first valeur moves.
     void Avancer(int valeur);
-    // Repaints the board from the grid, records it as snapshot 0 and writes the count message
-    // both on the message line and in its saved copy.
+    // Repaints the board from the grid and writes the count message both on the message line and
+    // in its saved copy.
     void AfficherPlateau();
-    // One move back (-1) or forward (+1) through the record; any other value does nothing.
-    void ParcourirHistorique(float sens);
+    // One move back or forward through the record.
+    void ParcourirHistorique(Sens sens);
 
     QString DossierParties() const { return dossierParties_; }
 
@@ -90,7 +90,6 @@ private:
     void CentrerSurEcran();
 
     // Board view and mouse (FMarbello_Plateau.cpp).
-    void InitialiserPlateau();
     void PreparerImagesBilles();
     QPixmap ImageDeLaRegle(int numero) const;
     QPixmap ImageDamier(int numero) const;

@@ -42,10 +42,10 @@ void FMarbello::BOUTON_Click(int index) {
     case 4:
         Quitter();
     case 5:
-        ParcourirHistorique(-1.0F);
+        ParcourirHistorique(Sens::Arriere);
         break;
     case 6:
-        ParcourirHistorique(1.0F);
+        ParcourirHistorique(Sens::Avant);
         break;
     default:
         break;

@@ -61,7 +61,6 @@ void FMarbello::Command2_Click() {
         return;
     }
     if (File1->isVisibleTo(this)) {
-        partie_.PartieEnCours = true;
         if (const QString nom = FichierChoisi(); !nom.isEmpty()) {
             OuvrirPartie(nom);
         }
@@ -102,7 +101,6 @@ void FMarbello::Command5_Click() {
         return;
     }
     Frame1->hide();
-    partie_.PartieEnCours = true;
     partie_.RepartirDeLaPosition();
     AfficherPlateau();
 }
@@ -114,13 +112,15 @@ void FMarbello::Command6_Click() {
 
 // Saving keeps the game record as it is. A full board writes nothing and says nothing.
 void FMarbello::EnregistrerPartie(const QString& nom) {
-    if (const auto refus = DepotParties(dossierParties_).EnregistrerPartie(nom, partie_.Plateau)) {
+    if (const auto refus =
+            DepotParties(dossierParties_).EnregistrerPartie(nom, partie_.Plateau())) {
         EcrireMessage(*refus);
     }
 }
 
-// An opened game starts a fresh record: snapshot 0 is its position, both counters 0. A file that
-// cannot be read leaves the board and the record as they were.
+// An opened game is under way and starts a fresh record: snapshot 0 is its position, both
+// counters 0. A file that cannot be read leaves the board, the record and the state of the game as
+// they were: a start screen must still let the player choose the first hole.
 void FMarbello::OuvrirPartie(const QString& nomFichier) {
     const DepotParties::Ouverture ouverture =
         DepotParties(dossierParties_).OuvrirPartie(nomFichier);
@@ -128,8 +128,7 @@ void FMarbello::OuvrirPartie(const QString& nomFichier) {
         EcrireMessage(ouverture.message);
         return;
     }
-    partie_.Plateau = GrilleDepuisBilles(ouverture.billes);
-    partie_.RepartirDeLaPosition();
+    partie_.RepartirDeLaPosition(GrilleDepuisBilles(ouverture.billes));
     AfficherPlateau();
 }
 

@@ -28,12 +28,7 @@ QPoint PlaceBille(Cellule c, QSize taille) {
 
 } // namespace
 
-void FMarbello::InitialiserPlateau() {
-    marbello::InitialiserPlateau(partie_.Plateau);
-    PreparerImagesBilles();
-}
-
-// The view's share of the reset: key, place and picture of every hole, all full.
+// The view's share of the board reset: key, place and picture of every hole, all full.
 void FMarbello::PreparerImagesBilles() {
     const QSize taille = Image2->size();
     for (int k = 0; k < NbTrous; ++k) {
@@ -72,14 +67,14 @@ void FMarbello::CommencerPartie() {
         return;
     }
     Frame5->hide();
-    const bool relance = partie_.PartieEnCours;
+    const bool relance = partie_.PartieEnCours();
     const Annonce annonce = partie_.CommencerPartie();
     if (relance) {
         PreparerImagesBilles();
     } else {
         // The centre, when the game opened it.
         for (int k = 0; k < NbTrous; ++k) {
-            if (partie_.Plateau[CelluleBille(k)] == CaseVide) {
+            if (partie_.Plateau()[CelluleBille(k)] == CaseVide) {
                 imgBille[static_cast<size_t>(k)]->DonnerImage({});
             }
         }
@@ -110,7 +105,7 @@ void FMarbello::imgBille_MouseDown(int index, Qt::MouseButton bouton, QPoint glo
     }
     Vignette* bille = imgBille[static_cast<size_t>(index)];
     if (const auto c = CaseDeCle(bille->Tag.toStdString())) {
-        AjouterBille(partie_.Plateau, *c);
+        partie_.AjouterBille(*c);
         bille->DonnerImage(ImageDeLaRegle(index));
     }
 }
@@ -126,16 +121,16 @@ void FMarbello::imgBille_DragOver(int /*index*/, int source) {
     if (!c) {
         return;
     }
-    if (!partie_.PartieEnCours && !RechercheEnCours) {
+    if (!partie_.PartieEnCours() && !RechercheEnCours) {
         // The first press chooses the first hole.
-        RetirerBille(partie_.Plateau, *c);
+        partie_.RetirerBille(*c);
         tiree->DonnerImage({});
         TerminerGlisser();
         CommencerPartie();
     }
     if (ModeConstruction()) {
         if (!RechercheEnCours) {
-            RetirerBille(partie_.Plateau, *c);
+            partie_.RetirerBille(*c);
             tiree->DonnerImage({});
         }
         TerminerGlisser();
@@ -234,7 +229,7 @@ bool FMarbello::FiltrerGlisser(QEvent* event) {
 // hole (a cleared snapshot) leaves its image as it was.
 void FMarbello::PeindreBilles() {
     for (int k = 0; k < NbTrous; ++k) {
-        const int32_t code = partie_.Plateau[CelluleBille(k)];
+        const int32_t code = partie_.Plateau()[CelluleBille(k)];
         if (code == CaseBille) {
             imgBille[static_cast<size_t>(k)]->DonnerImage(ImageDeLaRegle(k));
         } else if (code == CaseVide) {
@@ -244,12 +239,11 @@ void FMarbello::PeindreBilles() {
 }
 
 void FMarbello::AfficherPlateau() {
-    const int billes = partie_.EnregistrerPosition(0);
     PeindreBilles();
-    EcrireMessage(QString::fromStdString(MessageCompte(billes)));
+    EcrireMessage(QString::fromStdString(MessageCompte(CompterBilles(partie_.Plateau()))));
 }
 
-void FMarbello::ParcourirHistorique(float sens) {
+void FMarbello::ParcourirHistorique(Sens sens) {
     if (RechercheEnCours) {
         return;
     }

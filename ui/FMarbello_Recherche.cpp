@@ -44,11 +44,11 @@ void FMarbello::ChercherSolution() {
         return;
     }
     recherche_.Preparer();
-    if (!partie_.PartieEnCours) {
+    if (!partie_.PartieEnCours()) {
         EcrireMessage(QStringLiteral("Retirez déjà une bille"));
         return;
     }
-    recherche_.Demarrer(partie_.Plateau);
+    recherche_.Demarrer(partie_.Plateau());
 
     Frame5->show();
     EcrireMessage(QStringLiteral("Recherche en cours..."));
@@ -65,7 +65,8 @@ void FMarbello::ChercherSolution() {
     recherche_.Attente = [this] { Attente(); };
     depuisCession_.start();
     depuisImage_.invalidate();
-    recherche_.ExplorerPosition(partie_.Plateau);
+    Grille position = partie_.Plateau();
+    recherche_.ExplorerPosition(position);
     recherche_.Ceder = nullptr;
     recherche_.Attente = nullptr;
 
@@ -121,10 +122,11 @@ void FMarbello::Avancer(int valeur) {
     if (RechercheEnCours) {
         return; // the search explores the board in place
     }
-    if (!marbello::Avancer(recherche_, valeur, partie_.Plateau)) {
+    Grille position = partie_.Plateau();
+    if (!marbello::Avancer(recherche_, valeur, position)) {
         return; // no solution to replay: the slider is hidden then
     }
-    partie_.RepartirDeLaPosition();
+    partie_.RepartirDeLaPosition(position);
     AfficherPlateau();
 }
 

@@ -69,9 +69,7 @@ struct Fenetre {
     QLabel* chercher = nullptr;
 
     explicit Fenetre(const Grille& position) {
-        fenetre.Jeu().Plateau = position;
-        fenetre.Jeu().PartieEnCours = true;
-        fenetre.Jeu().RepartirDeLaPosition();
+        fenetre.Jeu().RepartirDeLaPosition(position);
         fenetre.AfficherPlateau();
         fenetre.show();
         (void)QTest::qWaitForWindowExposed(&fenetre);

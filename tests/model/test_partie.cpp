@@ -16,27 +16,25 @@ std::string Jouer(Partie& p, const std::string& pas) {
     for (std::string mot; flux >> mot;) {
         const Cellule c{mot[0] - '0', mot[1] - '0'};
         if (mot.find('/') != std::string::npos) {
-            p.Plateau = GrilleDepuisTexte(mot).value();
-            p.PartieEnCours = true;
-            p.RepartirDeLaPosition();
+            p.RepartirDeLaPosition(GrilleDepuisTexte(mot).value());
         } else if (mot == "*") {
             const Annonce a = p.CommencerPartie();
             dit = a.legendeDepart + "|" + a.message;
         } else if (mot == "-" || mot == "+") {
-            dit = p.ParcourirHistorique(mot == "-" ? -1.0F : 1.0F).value_or("refus");
+            dit = p.ParcourirHistorique(mot == "-" ? Sens::Arriere : Sens::Avant).value_or("refus");
         } else if (mot == "=") {
             dit = p.RepartirDeLaPosition();
         } else if (mot.size() == 2) {
-            RetirerBille(p.Plateau, c);
+            p.RetirerBille(c);
         } else if (mot[0] == 'o') {
-            AjouterBille(p.Plateau, {mot[1] - '0', mot[2] - '0'});
+            p.AjouterBille({mot[1] - '0', mot[2] - '0'});
         } else {
             const ResultatCoup r = p.JouerCoup(c, {mot[3] - '0', mot[4] - '0'});
             dit = r.fait ? r.message : "refus";
         }
     }
-    return dit + " " + TexteDepuisGrille(p.Plateau) + " " + std::to_string(p.CoupCourant()) + "/" +
-           std::to_string(p.CoupMax());
+    return dit + " " + TexteDepuisGrille(p.Plateau()) + " " + std::to_string(p.CoupCourant()) +
+           "/" + std::to_string(p.CoupMax());
 }
 
 // After every step the board is the record's current snapshot.
@@ -75,7 +73,7 @@ TEST(Partie, boardRecordAndMessageFollowTheSteps) {
     for (const auto& [pas, attendu] : cas) {
         Partie p;
         EXPECT_EQ(Jouer(p, pas), attendu) << pas;
-        EXPECT_TRUE(!p.PartieEnCours || p.Historique()[size_t(p.CoupCourant())] == p.Plateau)
+        EXPECT_TRUE(!p.PartieEnCours() || p.Historique()[size_t(p.CoupCourant())] == p.Plateau())
             << pas;
     }
 }

@@ -37,17 +37,17 @@ inline Grille Depuis(const char* texte) {
 // refuses one.
 inline Grille Rejouer(const Grille& depart, const std::vector<Coup>& coups) {
     Partie partie;
-    partie.Plateau = depart;
+    partie.RepartirDeLaPosition(depart);
     for (const Coup& m : coups) {
         const auto pas = PasDirection(m.Direction);
         const Cellule cible{m.X + 2 * pas.value_or(Cellule{}).x,
                             m.Y + 2 * pas.value_or(Cellule{}).y};
-        if (!pas || !EstTrou(cible.x, cible.y) || partie.Plateau(m.X, m.Y) != CaseBille ||
+        if (!pas || !EstTrou(cible.x, cible.y) || partie.Plateau()(m.X, m.Y) != CaseBille ||
             !partie.JouerCoup({m.X, m.Y}, cible).fait) {
             return {};
         }
     }
-    return partie.Plateau;
+    return partie.Plateau();
 }
 
 // The moves of Solution[1], without the empty element 0.

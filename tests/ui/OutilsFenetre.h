@@ -103,9 +103,7 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
             QTimer::singleShot(0, &f, [&f, pendant] { Jouer(f, pendant); });
             QTest::mouseRelease(fenetre, Qt::LeftButton, {}, Point(f, QStringLiteral("B0")));
         } else if (mot[0] == 'o' || mot[0] == '.') {
-            f.Jeu().Plateau = marbello::GrilleDepuisTexte(mot.toStdString()).value();
-            f.Jeu().PartieEnCours = true;
-            f.Jeu().RepartirDeLaPosition();
+            f.Jeu().RepartirDeLaPosition(marbello::GrilleDepuisTexte(mot.toStdString()).value());
             f.AfficherPlateau();
         } else if (mot.startsWith(QStringLiteral("Ctrl+"))) {
             QTest::keySequence(&f, QKeySequence::fromString(mot));

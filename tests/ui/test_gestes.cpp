@@ -61,6 +61,12 @@ private slots:
               "Il reste 2 billes.");
         Ligne("openedGameIsUnderWay", "+a.Mbo I1 @a.Mbo Command2 55", fichier,
               "Il reste 2 billes.");
+        // Nothing opened leaves the start as it was, and a game under way under way.
+        Ligne("openingNothingKeepsTheStart", "I1 Command2 53",
+              "ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo", "");
+        Ligne("openingAVanishedGameKeepsTheStart", "+a.Mbo I1 @a.Mbo -a.Mbo Command2 53",
+              "ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo", "");
+        Ligne("openingNothingKeepsTheGame", "B3 I1 Command2 53>55", Apres1, "Il reste 31 billes.");
         Ligne("vanishedGameIsToldBoardKept", "+a.Mbo B3 53>55 I1 @a.Mbo -a.Mbo Command2", Apres1,
               "Cette partie n'existe plus.");
         Ligne("refusedNameIsToldAndKept", "B3 53>55 I0 =a/b Command2 I1 Command6", Apres1,

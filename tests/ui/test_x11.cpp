@@ -173,6 +173,14 @@ private slots:
         QVERIFY(QFile::exists(dossier.filePath("b.Mbo")));
     }
 
+    // "Ouvrir" with nothing chosen leaves the start screen as it was: a click removes a marble.
+    void ouvrirSansChoixLaisseLeDepart() {
+        QVERIFY(Lancer(titre_));
+        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
+        QVERIFY(Cliquer({417, 283}) && Cliquer({149, 291}) && Cliquer(CentreTrou(5, 3)));
+        QTRY_VERIFY_WITH_TIMEOUT(Vide(5, 3) && Bille(5, 5), 5000);
+    }
+
     // A session without a window manager gives the window no focus of its own; the window takes
     // it, so that a tool-tip shows under the resting pointer.
     void bulleSansClicPrealable() {
