@@ -1,6 +1,9 @@
 #include "ui/Accessibilite.h"
 
+#include "model/Grille.h"
+#include "ui/CurseurPlateau.h"
 #include "ui/Liens.h"
+#include "ui/Vignette.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,6 +13,8 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <optional>
 #include <utility>
 
 namespace marbello {
@@ -152,8 +157,137 @@ public:
     int indexOfChild(const QAccessibleInterface* /*enfant*/) const override { return -1; }
 };
 
+QWidget* ImageBille(const QWidget& fenetre, int k) {
+    return fenetre.findChild<QWidget*>(QStringLiteral("imgBille%1").arg(k));
+}
+
+// The board as a table of 7 by 7 cells, 33 of which are holes; the keyboard's cursor is its
+// focused cell and a picked-up marble its selected one.
+class Plateau : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit Plateau(CurseurPlateau* curseur) : QAccessibleWidget(curseur, QAccessible::Table) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface) {
+            return static_cast<QAccessibleTableInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? QStringLiteral("Plateau") : QString();
+    }
+    int childCount() const override { return NbTrous; }
+    QAccessibleInterface* child(int index) const override {
+        return index >= 0 && index < NbTrous
+                   ? QAccessible::queryAccessibleInterface(ImageBille(*widget()->window(), index))
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* enfant) const override {
+        for (int k = 0; enfant != nullptr && k < NbTrous; ++k) {
+            if (enfant->object() == ImageBille(*widget()->window(), k)) {
+                return k;
+            }
+        }
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        const Cellule c = Curseur().Curseur();
+        return widget()->hasFocus() ? child(NumeroBille(c.x, c.y)) : nullptr;
+    }
+
+    QAccessibleInterface* cellAt(int ligne, int colonne) const override {
+        return child(NumeroBille(colonne + 2, ligne + 2));
+    }
+    int rowCount() const override { return 7; }
+    int columnCount() const override { return 7; }
+    int selectedCellCount() const override { return static_cast<int>(selectedCells().size()); }
+    QList<QAccessibleInterface*> selectedCells() const override {
+        const std::optional<Cellule> levee = Curseur().BilleLevee();
+        return levee ? QList<QAccessibleInterface*>{child(NumeroBille(levee->x, levee->y))}
+                     : QList<QAccessibleInterface*>{};
+    }
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QString columnDescription(int /*colonne*/) const override { return {}; }
+    QString rowDescription(int /*ligne*/) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int /*colonne*/) const override { return false; }
+    bool isRowSelected(int /*ligne*/) const override { return false; }
+    bool selectRow(int /*ligne*/) override { return false; }
+    bool selectColumn(int /*colonne*/) override { return false; }
+    bool unselectRow(int /*ligne*/) override { return false; }
+    bool unselectColumn(int /*colonne*/) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
+
+private:
+    const CurseurPlateau& Curseur() const { return *static_cast<CurseurPlateau*>(widget()); }
+};
+
+// A hole of the board: where it lies, and whether a marble is in it as the player sees it; in
+// checkerboard mode the marble's colour is its description.
+class Case : public QAccessibleWidget, public QAccessibleTableCellInterface {
+public:
+    Case(Vignette* bille, int numero)
+        : QAccessibleWidget(bille, QAccessible::Cell), numero_(numero),
+          cellule_(CelluleBille(numero)) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableCellInterface) {
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        const bool bille = static_cast<const Vignette*>(widget())->AUneImage();
+        if (t == QAccessible::Name) {
+            return QStringLiteral("Ligne %1, colonne %2 : %3")
+                .arg(rowIndex() + 1)
+                .arg(columnIndex() + 1)
+                .arg(bille ? QStringLiteral("bille") : QStringLiteral("trou vide"));
+        }
+        const auto* damier = widget()->window()->findChild<QLabel*>(QStringLiteral("BOUTON1"));
+        if (t != QAccessible::Description || !bille || damier->text() != QStringLiteral("Normal")) {
+            return {};
+        }
+        return CouleurCase(numero_) == Couleur::Noire ? QStringLiteral("noire")
+                                                      : QStringLiteral("blanche");
+    }
+    QAccessible::State state() const override {
+        QAccessible::State etat = QAccessibleWidget::state();
+        const CurseurPlateau& curseur = Curseur();
+        etat.focusable = etat.selectable = true;
+        etat.focused = curseur.hasFocus() && curseur.Curseur() == cellule_;
+        etat.selected = isSelected();
+        return etat;
+    }
+    QAccessibleInterface* parent() const override { return table(); }
+
+    bool isSelected() const override { return Curseur().BilleLevee() == cellule_; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return cellule_.x - 2; }
+    int rowIndex() const override { return cellule_.y - 2; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override {
+        return QAccessible::queryAccessibleInterface(&Curseur());
+    }
+
+private:
+    CurseurPlateau& Curseur() const {
+        return *widget()->window()->findChild<CurseurPlateau*>(QString(),
+                                                               Qt::FindDirectChildrenOnly);
+    }
+
+    int numero_;
+    Cellule cellule_;
+};
+
 // The main window, without what only draws: the marble images (the board's cells), the picture
-// stores and the navy disc.
+// stores, the navy disc and the unnamed marks; the board comes first.
 class Fenetre : public QAccessibleWidget {
 public:
     explicit Fenetre(QWidget* fenetre) : QAccessibleWidget(fenetre, QAccessible::Window) {}
@@ -180,9 +314,11 @@ private:
                 continue;
             }
             const QString nom = enfant->objectName();
-            if (!nom.startsWith(QStringLiteral("imgBille")) &&
-                !nom.startsWith(QStringLiteral("Image3_")) && nom != QStringLiteral("Image2") &&
-                nom != QStringLiteral("Shape1")) {
+            if (qobject_cast<CurseurPlateau*>(enfant) != nullptr) {
+                enfants.prepend(enfant);
+            } else if (!nom.isEmpty() && !nom.startsWith(QStringLiteral("imgBille")) &&
+                       !nom.startsWith(QStringLiteral("Image3_")) &&
+                       nom != QStringLiteral("Image2") && nom != QStringLiteral("Shape1")) {
                 enfants << enfant;
             }
         }
@@ -201,7 +337,7 @@ QUrl AdresseDuLien(const QString& nom) {
     return nom == QStringLiteral("Label6") ? AdresseArticle() : QUrl();
 }
 
-enum class Sorte { Standard, Fenetre, Bouton, Message, Attente, Lien };
+enum class Sorte { Standard, Fenetre, Bouton, Message, Attente, Lien, Plateau, Case };
 
 // What a control of the main window is to a screen reader, by its layout name.
 Sorte SorteDe(const QWidget* controle) {
@@ -211,6 +347,12 @@ Sorte SorteDe(const QWidget* controle) {
     const QString nom = controle->objectName();
     if (controle->isWindow()) {
         return Sorte::Fenetre;
+    }
+    if (qobject_cast<const CurseurPlateau*>(controle) != nullptr) {
+        return Sorte::Plateau;
+    }
+    if (nom.startsWith(QStringLiteral("imgBille"))) {
+        return Sorte::Case;
     }
     if (nom.startsWith(QStringLiteral("BOUTON")) || nom.startsWith(QStringLiteral("Image1_"))) {
         return Sorte::Bouton;
@@ -237,6 +379,10 @@ QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
         return new Attente(controle);
     case Sorte::Lien:
         return new Lien(controle, AdresseDuLien(controle->objectName()));
+    case Sorte::Plateau:
+        return new Plateau(static_cast<CurseurPlateau*>(controle));
+    case Sorte::Case:
+        return new Case(static_cast<Vignette*>(controle), controle->objectName().mid(8).toInt());
     case Sorte::Standard:
         break;
     }
@@ -262,6 +408,28 @@ void PreparerAccessibilite(QWidget& racine) {
                 QAccessible::uniqueId(QAccessible::queryAccessibleInterface(controle)));
         }
     }
+    if (auto* curseur = racine.findChild<CurseurPlateau*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const auto signaler = [curseur](Cellule c, QAccessible::Event type) {
+            QAccessibleEvent evenement(ImageBille(*curseur->window(), NumeroBille(c.x, c.y)), type);
+            QAccessible::updateAccessibility(&evenement);
+        };
+        QObject::connect(curseur, &CurseurPlateau::curseurDeplace, curseur,
+                         [curseur, signaler](Cellule c) {
+                             if (curseur->hasFocus()) {
+                                 signaler(c, QAccessible::Focus);
+                             }
+                         });
+        QObject::connect(curseur, &CurseurPlateau::billeLeveeChangee, curseur,
+                         [curseur, signaler, avant = std::optional<Cellule>()]() mutable {
+                             if (avant) {
+                                 signaler(*avant, QAccessible::SelectionRemove);
+                             }
+                             avant = curseur->BilleLevee();
+                             if (avant) {
+                                 signaler(*avant, QAccessible::SelectionAdd);
+                             }
+                         });
+    }
     const std::array<std::pair<const char*, const char*>, 4> noms{{
         {"Command4", "Supprimer la partie choisie"},
         {"File1", "Parties enregistrées"},
@@ -272,6 +440,15 @@ void PreparerAccessibilite(QWidget& racine) {
         if (auto* trouve = racine.findChild<QWidget*>(QLatin1String(controle))) {
             trouve->setAccessibleName(QString::fromUtf8(nom));
         }
+    }
+}
+
+void AnnoncerImage(QWidget& image) {
+    if (QAccessible::isActive()) {
+        QAccessibleEvent nom(&image, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nom);
+        QAccessibleEvent description(&image, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&description);
     }
 }
 

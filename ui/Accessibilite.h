@@ -16,9 +16,14 @@ namespace marbello {
 void InstallerAccessibilite();
 
 // Once the controls under racine have their layout names: gives the game's interfaces to those it
-// has, and to the standard controls that show no caption of their own (the waste bin, the
-// saved-game list, the name field, the solution's scroll bar) the names a screen reader speaks.
+// has, tells the moves of the board's cursor and its picked marble, and gives the standard controls
+// that show no caption of their own (the waste bin, the saved-game list, the name field, the
+// solution's scroll bar) the names a screen reader speaks.
 void PreparerAccessibilite(QWidget& racine);
+
+// Tells a screen reader that a picture was given to image: a hole of the board reads as the
+// picture it shows.
+void AnnoncerImage(QWidget& image);
 
 // Tells a screen reader that the message line now reads its new text, in place of ancien, so that
 // it speaks it as it would speak a status bar's change.

@@ -138,11 +138,11 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
         this);
     InstallerAccessibilite();
     CreerControles();
-    PreparerAccessibilite(*this);
     Form_Load();
     CentrerSurEcran();
     curseur_ = new CurseurPlateau(*this);
     clavier_ = new Clavier(*this);
+    PreparerAccessibilite(*this);
 }
 
 FMarbello::~FMarbello() {
