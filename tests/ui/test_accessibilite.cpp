@@ -1,0 +1,137 @@
+// What a screen reader is handed of the window: the role, name, description and states of the
+// controls and of the board's holes after the player's gestures, the board as a table, and the
+// press action of the skinned buttons. (Offscreen, Qt drops every accessibility event: the events
+// are checked through the real bus, by test_atspi.py.)
+
+#include "OutilsFenetre.h"
+
+#include <QAccessible>
+#include <QMetaEnum>
+
+using namespace outils;
+
+namespace {
+
+QAccessibleInterface* Interface(FMarbello& f, const QString& nom) {
+    QObject* objet = nom == "VScroll1"    ? static_cast<QObject*>(Curseur())
+                     : nom == "FMarbello" ? &f
+                                          : Controle(f, nom);
+    return QAccessible::queryAccessibleInterface(objet);
+}
+
+// "Role name | description", then the value and its maximum, "focused", "selected".
+QString Lu(FMarbello& f, const QString& nom) {
+    QAccessibleInterface* i = Interface(f, nom);
+    QString lu = QMetaEnum::fromType<QAccessible::Role>().valueToKey(i->role()) +
+                 (' ' + i->text(QAccessible::Name));
+    lu += i->text(QAccessible::Description).isEmpty() ? ""
+                                                      : " | " + i->text(QAccessible::Description);
+    if (auto* valeur = i->valueInterface()) {
+        lu += QStringLiteral(" %1/%2")
+                  .arg(valeur->currentValue().toInt())
+                  .arg(valeur->maximumValue().toInt());
+    }
+    return lu + (i->state().focused ? " focused" : "") + (i->state().selected ? " selected" : "");
+}
+
+// The gestures of the window tests, and "<Key>" a key pressed where the focus is.
+void Gestes(FMarbello& f, const QString& gestes) {
+    for (const QString& mot : gestes.split(' ', Qt::SkipEmptyParts)) {
+        if (mot[0] == '<') {
+            QTest::keyClick(QApplication::focusWidget(),
+                            QKeySequence::fromString(mot.mid(1).chopped(1))[0].key());
+        } else {
+            Jouer(f, mot);
+        }
+    }
+}
+
+} // namespace
+
+class TestAccessibilite : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lu_data() {
+        QTest::addColumn<QString>("gestes");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("lu");
+        const QString bille = QStringLiteral("Cell Ligne %1 : bille"),
+                      vide = "Cell Ligne %1 : trou vide";
+        for (const auto& [gestes, controle, lu] : QList<std::array<QString, 3>>{
+                 {"", "FMarbello", "Window Jeu du Marbello"},
+                 {"", "B0",
+                  "Button Chercher une solution | Lancer une recherche de solution ou la stopper."},
+                 {"", "B5", "Button Reculer d'un coup | Reculer d'un coup"},
+                 {"", "I0",
+                  "Button Enregistrer la partie en cours | Enregistrer la partie en cours"},
+                 {"B3", "B3", "Button Nouvelle partie | Commencer ou recommencer une partie"},
+                 {"", "Command4", "Button Supprimer la partie choisie"},
+                 {"", "File1", "List Parties enregistrées"},
+                 {"", "Text1", "EditableText Nom de la partie"},
+                 {"B3 53>55", "Label3", "StatusBar Il reste 31 billes."},
+                 {"", "Label2",
+                  "Link Envoyer un coucou à l'auteur... | "
+                  "mailto:auteur@example.org?subject=Marbello V1.0"},
+                 {"", "Frame5", "Animation Recherche en cours"},
+                 {"B3 B0", "VScroll1", "ScrollBar Coup de la solution 0/31"},
+                 {"", "CurseurPlateau", "Table Plateau focused"},
+                 {"", "42", bille.arg("1, colonne 3")},
+                 {"B3", "55", vide.arg("4, colonne 4") + " focused"},
+                 {"B3 53>55", "54", vide.arg("3, colonne 4")},
+                 {"B3 53>55 B5", "54", bille.arg("3, colonne 4")},
+                 {"B3 53>55 B5 B6", "53", vide.arg("2, colonne 4")},
+                 {"B3 53>55 B3", "54", bille.arg("3, colonne 4")},
+                 {"B3 d55", "55", bille.arg("4, colonne 4") + " focused"},
+                 {"B3 B1", "53", bille.arg("2, colonne 4") + " | noire"},
+                 {"B3 B1", "85", bille.arg("4, colonne 7") + " | blanche"},
+                 {"B3 B1 B1", "53", bille.arg("2, colonne 4")},
+                 {"I1 Command3 44", "44", vide.arg("3, colonne 3")},
+                 {"+a.Mbo I1 @a.Mbo Command2", "54", vide.arg("3, colonne 4")},
+                 {"B3 <Up> <Left>", "44", bille.arg("3, colonne 3") + " focused"},
+                 {"B3 <Up> <Tab>", "54", bille.arg("3, colonne 4")},
+                 {"B3 <Up> <Up> <Space>", "53", bille.arg("2, colonne 4") + " focused selected"},
+                 {"B3 <Up> <Up> <Space> <Escape>", "53", bille.arg("2, colonne 4") + " focused"}}) {
+            QTest::newRow(qPrintable(gestes + " / " + controle)) << gestes << controle << lu;
+        }
+    }
+    void lu() {
+        QFETCH(QString, gestes);
+        QFETCH(QString, controle);
+        QFETCH(QString, lu);
+        Fenetre w;
+        Gestes(w.f, gestes);
+        QCOMPARE(Lu(w.f, controle), lu);
+    }
+
+    // Row and column from the top left of the 7 by 7 square; the picked marble is the selection.
+    void lePlateauEstUnTableau() {
+        Fenetre w("B3");
+        Gestes(w.f, "<Up> <Up> <Space>");
+        QAccessibleInterface* plateau = Interface(w.f, "CurseurPlateau");
+        QAccessibleInterface* trou = Interface(w.f, "86");
+        QCOMPARE(plateau->tableInterface()->selectedCells(), QList{Interface(w.f, "53")});
+        QCOMPARE(plateau->focusChild(), Interface(w.f, "53"));
+        QCOMPARE(trou->parent(), Interface(w.f, "FMarbello")->child(0));
+        QCOMPARE(plateau->tableInterface()->cellAt(4, 6),
+                 plateau->child(plateau->indexOfChild(trou)));
+        QCOMPARE(trou->tableCellInterface()->rowIndex() * 10 +
+                     trou->tableCellInterface()->columnIndex(),
+                 46);
+    }
+
+    // The press action does what the click does, once the caller has had its answer.
+    void appuyerCliqueLeBouton() {
+        Fenetre w;
+        for (const QString nom : {"B1", "I1"}) {
+            QAccessibleInterface* bouton = Interface(w.f, nom);
+            QVERIFY(bouton->state().focusable);
+            bouton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QTRY_COMPARE(Vue(w.f), "File1");
+        QCOMPARE(Lu(w.f, "B1").section(" | ", 0, 0), "Button Normal");
+    }
+};
+
+QTEST_MAIN(TestAccessibilite)
+#include "test_accessibilite.moc"
