@@ -209,7 +209,7 @@ void Clavier::RelierFocus() {
 
 bool Clavier::eventFilter(QObject* objet, QEvent* event) {
     const auto type = event->type();
-    const auto* touche = static_cast<QKeyEvent*>(event);
+    const auto* touche = dynamic_cast<const QKeyEvent*>(event); // null unless a key event
     if (objet == f_.FraOpenClose || objet == f_.FraAIDE || objet == f_.Frame1) {
         if (type == QEvent::Show || type == QEvent::Hide) {
             Panneau(type == QEvent::Show && objet != f_.Frame1);
