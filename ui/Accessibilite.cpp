@@ -13,7 +13,6 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <optional>
 #include <utility>
 
@@ -257,15 +256,17 @@ public:
     }
     QAccessible::State state() const override {
         QAccessible::State etat = QAccessibleWidget::state();
-        const CurseurPlateau& curseur = Curseur();
+        const CurseurPlateau* curseur = Curseur();
         etat.focusable = etat.selectable = true;
-        etat.focused = curseur.hasFocus() && curseur.Curseur() == cellule_;
+        etat.focused = curseur != nullptr && curseur->hasFocus() && curseur->Curseur() == cellule_;
         etat.selected = isSelected();
         return etat;
     }
     QAccessibleInterface* parent() const override { return table(); }
 
-    bool isSelected() const override { return Curseur().BilleLevee() == cellule_; }
+    bool isSelected() const override {
+        return Curseur() != nullptr && Curseur()->BilleLevee() == cellule_;
+    }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return cellule_.x - 2; }
@@ -273,13 +274,15 @@ public:
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override {
-        return QAccessible::queryAccessibleInterface(&Curseur());
+        return Curseur() != nullptr ? QAccessible::queryAccessibleInterface(Curseur())
+                                    : QAccessibleWidget::parent();
     }
 
 private:
-    CurseurPlateau& Curseur() const {
-        return *widget()->window()->findChild<CurseurPlateau*>(QString(),
-                                                               Qt::FindDirectChildrenOnly);
+    // The board's keyboard focus; none while the window is still being built.
+    CurseurPlateau* Curseur() const {
+        return widget()->window()->findChild<CurseurPlateau*>(QString(),
+                                                              Qt::FindDirectChildrenOnly);
     }
 
     int numero_;
