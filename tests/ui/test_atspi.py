@@ -2,7 +2,7 @@
 # The real program read as a screen reader reads it, through AT-SPI, on a D-Bus session of its own
 # (dbus-run-session) in the tests' X server; at-spi2-core's bus and registry start on demand. The
 # board as a table, a game played by real keys, the events that make a screen reader speak, the
-# press action of a button, and a registry that goes away while the game runs.
+# press action of a button, and a screen reader that comes and goes while the game runs.
 # Usage: test_atspi.py PROGRAM [FILE]  (FILE receives the listing of the window's tree)
 import os, signal, subprocess, sys, time
 
@@ -91,25 +91,34 @@ def touches(suite):
     subprocess.run(["xdotool", "key", "--delay", "50"] + suite.split(), check=True, timeout=30)
 
 
+def appeler(bus, nom, chemin, interface, methode, arguments, reponse=None):
+    return bus.call_sync(nom, chemin, interface, methode, arguments,
+                         reponse and GLib.VariantType(reponse), Gio.DBusCallFlags.NONE, -1, None)
+
+
 def pid_du_registre():
     """The registry's process, as the accessibility bus of this session knows it."""
-    def appeler(bus, nom, chemin, methode, arguments, reponse):
-        return bus.call_sync(nom, chemin, nom, methode, arguments, GLib.VariantType(reponse),
-                             Gio.DBusCallFlags.NONE, -1, None).unpack()[0]
     adresse = appeler(Gio.bus_get_sync(Gio.BusType.SESSION), "org.a11y.Bus", "/org/a11y/bus",
-                      "GetAddress", None, "(s)")
+                      "org.a11y.Bus", "GetAddress", None, "(s)").unpack()[0]
     bus = Gio.DBusConnection.new_for_address_sync(
         adresse, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
         Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
-    return appeler(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+    return appeler(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
                    "GetConnectionUnixProcessID", GLib.Variant("(s)", ("org.a11y.atspi.Registry",)),
-                   "(u)")
+                   "(u)").unpack()[0]
 
 
 def main():
-    jeu = subprocess.Popen([sys.argv[1]], env=dict(
-        os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb"))
+    environnement = dict(os.environ, QT_QPA_PLATFORM="xcb")
+    environnement.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
+    jeu = subprocess.Popen([sys.argv[1]], env=environnement)
     try:
+        # A screen reader starts while the game runs: it turns the desktop's accessibility on.
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                        "^Jeu du Marbello$"], check=True, timeout=DELAI, stdout=subprocess.DEVNULL)
+        appeler(Gio.bus_get_sync(Gio.BusType.SESSION), "org.a11y.Bus", "/org/a11y/bus",
+                "org.freedesktop.DBus.Properties", "Set",
+                GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))))
         def fenetre():
             return next((trouver(a, "frame", "Jeu du Marbello") for a in
                          pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Marbello"),
