@@ -4,7 +4,7 @@
 # board as a table, a game played by real keys, the events that make a screen reader speak, the
 # press action of a button, and a screen reader that comes and goes while the game runs.
 # Usage: test_atspi.py PROGRAM [FILE]  (FILE receives the listing of the window's tree)
-import os, signal, subprocess, sys, time
+import os, shutil, signal, subprocess, sys, tempfile, time
 
 import gi
 gi.require_version("Atspi", "2.0")
@@ -15,8 +15,10 @@ DELAI = 60.0  # seconds for anything to show; the sanitized build is slow
 NOM, TEXTE = "object:property-change:accessible-name", "object:text-changed:insert"
 ECOUTES = [NOM, TEXTE, "focus:", "object:state-changed:selected"]
 # The first hole and a jump by real keys, the tree listed, then every kind of change of a hole and
-# new messages. Each step: keys, or "=" and a button pressed by its action, then the event (its
-# source's name, or the text inserted) that must follow.
+# new messages, and a search that tells nothing but its messages. Each step: keys, "=" and a
+# button pressed by its action, "liste" (the tree written to FILE) or "calme" (only the message
+# line and the search button told anything since the last keys); then the event that must follow,
+# by its source's name, or the text inserted.
 ETAPES = [("space", NOM, "Ligne 4, colonne 4 : trou vide"),
           ("Up Up", "focus:", "Ligne 2, colonne 4 : bille"),
           ("space", "object:state-changed:selected", "Ligne 2, colonne 4 : bille"),
@@ -31,7 +33,14 @@ ETAPES = [("space", NOM, "Ligne 4, colonne 4 : trou vide"),
           ("=Chercher une solution", TEXTE, "Recherche en cours..."),
           ("", TEXTE, "Solution trouvée..."),
           ("Next", NOM, "Ligne"),
-          ("ctrl+n", NOM, "Ligne 4, colonne 4 : bille")]
+          ("ctrl+n", NOM, "Ligne 4, colonne 4 : bille"),
+          ("ctrl+o", "", ""),
+          ("Down Return", TEXTE, "Il reste 21 billes."),
+          ("s", TEXTE, "Recherche en cours..."),
+          ("", TEXTE, "Pas de solution"),
+          ("calme", "", "")]
+# No marble can be left alone from here, and the search visits many positions to learn it.
+SANS = "ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo"
 evenements = []
 
 
@@ -111,7 +120,11 @@ def pid_du_registre():
 def main():
     environnement = dict(os.environ, QT_QPA_PLATFORM="xcb")
     environnement.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
-    jeu = subprocess.Popen([sys.argv[1]], env=environnement)
+    # The program in a folder of its own, which holds its saved games.
+    dossier = tempfile.mkdtemp()
+    with open(os.path.join(dossier, "sans.Mbo"), "w", encoding="ascii") as partie:
+        partie.writelines("%d\r\n" % k for k, c in enumerate(SANS.replace("/", "")) if c == "o")
+    jeu = subprocess.Popen([shutil.copy(sys.argv[1], dossier)], env=environnement)
     try:
         # A screen reader starts while the game runs: it turns the desktop's accessibility on.
         subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
@@ -128,18 +141,26 @@ def main():
         pyatspi.Registry.registerEventListener(ecouter, *ECOUTES)
         verifier(trouver(f, "table", "Plateau").childCount == 33, "no board of 33 holes")
         for geste, type_, nom in ETAPES:
-            if geste == "liste" and len(sys.argv) > 2:
-                with open(sys.argv[2], "w", encoding="utf-8") as fichier:
-                    fichier.write(lister(f))
             if geste == "liste":
-                continue
-            if geste.startswith("="):
+                if len(sys.argv) > 2:
+                    with open(sys.argv[2], "w", encoding="utf-8") as fichier:
+                        fichier.write(lister(f))
+            elif geste == "calme":
+                verifier({n for _, n in evenements} <= {
+                    "Recherche en cours...", "Arrêter la recherche", "Pas de solution",
+                    "Chercher une solution"}, "told during the search: %s" % evenements)
+            elif geste.startswith("="):
                 trouver(f, "push button", geste[1:]).queryAction().doAction(0)
             elif geste:
                 del evenements[:]
                 touches(geste)
-            verifier(attendre(lambda: any(t == type_ and n.startswith(nom) for t, n in evenements)),
-                     "after %s no %s %s in %s" % (geste, type_, nom, evenements))
+            if geste == "ctrl+o":  # the folder is read in the background
+                liste = trouver(f, "list", "Parties enregistrées")
+                verifier(attendre(lambda: liste.queryTable().nRows == 1), "no saved game listed")
+            if type_:
+                verifier(attendre(lambda: any(t == type_ and n.startswith(nom)
+                                              for t, n in evenements)),
+                         "after %s no %s %s in %s" % (geste, type_, nom, evenements))
 
         # A screen reader that stops listening, then a registry that goes away: the game goes on.
         pyatspi.Registry.deregisterEventListener(ecouter, *ECOUTES)
@@ -150,6 +171,7 @@ def main():
     finally:
         jeu.terminate()
         jeu.wait(30)
+        shutil.rmtree(dossier)
     print("OK")
 
 
