@@ -117,8 +117,8 @@ void Clavier::CreerMenu() {
         [&jeu, libre] { return libre() && jeu.CoupCourant() > 0; });
     Ajouter(
         QStringLiteral("Avancer d'un coup"),
-        {QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-         QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y),
+         QKeySequence::Redo},
         [this] { f_.BOUTON_Click(6); },
         [&jeu, libre] { return libre() && jeu.CoupCourant() < jeu.CoupMax(); });
     Ajouter(
@@ -145,7 +145,7 @@ void Clavier::CreerMenu() {
         libre);
 }
 
-QAction* Clavier::Ajouter(const QString& texte, QList<QKeySequence> touches,
+QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches,
                           const std::function<void()>& faire, std::function<bool()> permis,
                           std::function<bool()> coche) {
     auto* action = new QAction(texte, &f_);
@@ -156,6 +156,7 @@ QAction* Clavier::Ajouter(const QString& texte, QList<QKeySequence> touches,
         }
     }
     action->setShortcuts(sans);
+    action->setShortcutContext(Qt::ApplicationShortcut);
     action->setCheckable(static_cast<bool>(coche));
     connect(action, &QAction::triggered, this, [this, faire] {
         f_.CurseurClavier().Poser();
@@ -170,6 +171,7 @@ QAction* Clavier::Ajouter(const QString& texte, QList<QKeySequence> touches,
 void Clavier::Raccourci(const QList<QKeySequence>& touches, const std::function<void()>& faire) {
     auto* action = new QAction(&f_);
     action->setShortcuts(touches);
+    action->setShortcutContext(Qt::ApplicationShortcut);
     connect(action, &QAction::triggered, this, faire);
     f_.addAction(action);
 }
@@ -187,6 +189,7 @@ void Clavier::MontrerMenu(QPoint global) {
 // While a panel covers the board, it goes through the panel's controls only.
 void Clavier::RelierFocus() {
     marque_ = new MarqueFocus(&f_);
+    marque_->setObjectName(QStringLiteral("MarqueFocus"));
     marque_->setAttribute(Qt::WA_TransparentForMouseEvents);
     marque_->hide();
     QWidget* precedent = &f_.CurseurClavier();

@@ -44,11 +44,11 @@ private:
     };
 
     void CreerMenu();
-    // An item of the menu; its keys work wherever the window has the focus.
-    QAction* Ajouter(const QString& texte, QList<QKeySequence> touches,
+    // An item of the menu; its keys work in both windows of the game, the slider's too.
+    QAction* Ajouter(const QString& texte, const QList<QKeySequence>& touches,
                      const std::function<void()>& faire, std::function<bool()> permis = {},
                      std::function<bool()> coche = {});
-    // Keys of the window that the menu does not list.
+    // Keys that the menu does not list.
     void Raccourci(const QList<QKeySequence>& touches, const std::function<void()>& faire);
     void RelierFocus();
     void Presser(size_t i);

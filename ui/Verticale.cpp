@@ -19,6 +19,8 @@ Verticale::Verticale(FMarbello& principale)
     setObjectName(QStringLiteral("Verticale"));
     // Closing the main window ends the program, slider window shown or not.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // The keys stay with the main window, whose Page Up and Page Down move this slider.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Marine);
     setPalette(palette);

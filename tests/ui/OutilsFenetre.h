@@ -4,6 +4,7 @@
 // of it, a short script of the player's gestures played through the window system, and tables of
 // gestures with what must show after them.
 
+#include "ui/CurseurPlateau.h"
 #include "ui/FMarbello.h"
 #include "ui/Vignette.h"
 
@@ -53,9 +54,10 @@ inline QScrollBar* Curseur() {
     return nullptr;
 }
 
-// The board, unless the navy disc hides it under a panel, then the panels and the waiting dots
-// shown, and the slider. The board is written as the model writes it, rows apart by '/': 'o' a
-// marble, 'n' a black one (checkerboard colouring), '.' an empty hole.
+// The board, unless the navy disc hides it under a panel, then the keyboard's ring and picked
+// marble when they show, the panels and the waiting dots shown, and the slider. The board is
+// written as the model writes it, rows apart by '/': 'o' a marble, 'n' a black one (checkerboard
+// colouring), '.' an empty hole.
 inline QString Vue(const QWidget& f) {
     const qint64 noire = Controle<marbello::Vignette>(f, "Image3_0")->Picture().cacheKey();
     QString plateau = QString::fromStdString(marbello::TexteDepuisGrille({}));
@@ -66,6 +68,14 @@ inline QString Vue(const QWidget& f) {
         plateau[i] = image.isNull() ? '.' : image.cacheKey() == noire ? 'n' : 'o';
     }
     QStringList vu{Controle(f, QStringLiteral("Shape1"))->isVisibleTo(&f) ? QString() : plateau};
+    const auto& clavier = *f.findChild<marbello::CurseurPlateau*>();
+    const auto cle = [](marbello::Cellule c) { return QString::fromStdString(CleCase(c)); };
+    if (clavier.AnneauVisible() && clavier.hasFocus()) {
+        vu << QStringLiteral("anneau ") + cle(clavier.Curseur());
+    }
+    if (clavier.BilleLevee()) {
+        vu << QStringLiteral("levée ") + cle(*clavier.BilleLevee());
+    }
     for (const QString nom : {"FraAIDE", "File1", "Text1", "Frame1", "Frame5"}) {
         vu << (Controle(f, nom)->isVisibleTo(&f) ? nom : QString());
     }
@@ -82,11 +92,12 @@ inline QPoint Point(const QWidget& f, const QString& nom) {
 }
 
 // Plays the player's gestures, apart by blanks: a control's name is a click on it, "d53" a right
-// click, "53>55" a drag to another control and "53>-" to the bare body; "Ctrl+Z" keys; "v3" drags
-// the slider's thumb to 3 and "t3" holds it there; "=nom" types a name, "@nom" and "@@nom" choose
-// a saved game by a click or a double click; "+nom" and "-nom" write and delete a saved game behind
-// the window's back; a board as text is put in place as a game under way. What lies between "["
-// and "]" happens during a search, which is then stopped.
+// click, "53>55" a drag to another control and "53>-" to the bare body; "Ctrl+Z" or "<Left>" keys
+// (QKeySequence's names: <Space>, <Return>, <Esc>, <Ins>, <D>, <Ctrl+V>...) to the focused control;
+// "v3" drags the slider's thumb to 3 and "t3" holds it there; "=nom" types a name, "@nom" and
+// "@@nom" choose a saved game by a click or a double click; "+nom" and "-nom" write and delete a
+// saved game behind the window's back; a board as text is put in place as a game under way. What
+// lies between "[" and "]" happens during a search, which is then stopped.
 inline void Jouer(FMarbello& f, const QString& gestes) {
     QWindow* fenetre = f.windowHandle();
     const QStringList mots = gestes.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -105,8 +116,12 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
         } else if (mot[0] == 'o' || mot[0] == '.') {
             f.Jeu().RepartirDeLaPosition(marbello::GrilleDepuisTexte(mot.toStdString()).value());
             f.AfficherPlateau();
-        } else if (mot.startsWith(QStringLiteral("Ctrl+"))) {
-            QTest::keySequence(&f, QKeySequence::fromString(mot));
+        } else if (mot.startsWith(QStringLiteral("Ctrl+")) ||
+                   (mot.size() > 2 && mot.startsWith('<') && mot.endsWith('>'))) {
+            const QKeySequence touches =
+                QKeySequence::fromString(QString(mot).remove('<').remove('>'));
+            QVERIFY2(!touches.isEmpty() && touches[0].key() != Qt::Key_unknown, qPrintable(mot));
+            QTest::keySequence(fenetre, touches);
         } else if (mot[0] == 'v' || mot[0] == 't') {
             Curseur()->setSliderDown(true);
             Curseur()->setSliderPosition(reste.toInt());

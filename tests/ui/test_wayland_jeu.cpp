@@ -162,6 +162,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(Voir() && Trou(4, 5), 5000);
         QVERIFY(Trou(3, 5));
         QVERIFY(Bille(2, 5));
+        // And one by keys, from (6, 5) over (5, 5) to (4, 5).
+        QVERIFY(Outil("xdotool key --delay 100 Right Return Left Left Return"));
+        QTRY_VERIFY_WITH_TIMEOUT(Voir() && Trou(6, 5) && Trou(5, 5), 5000);
+        QVERIFY(Bille(4, 5));
     }
 
     void verticaleSuitLePlateau() {

@@ -1,8 +1,8 @@
 // The real program under the X server of DISPLAY (scripts/tester.sh starts a private Xvfb), driven
 // by the real pointer through xdotool and read back from the screen: the window cut to its skin,
-// a game played by the pointer, the system move that the slider window follows, the message line
-// once the help panel closes, the waste bin under a double click, tool-tips before any click, and
-// the refusal of a display that is not at 15 twips per pixel.
+// a game played by the pointer and by the keys, the system move that the slider window follows, the
+// message line once the help panel closes, the waste bin under a double click, tool-tips before any
+// click, and the refusal of a display that is not at 15 twips per pixel.
 
 #include "OutilsX.h"
 
@@ -97,6 +97,19 @@ private slots:
         QVERIFY(Outil("xdotool mousemove" + Xy(4, 5) + "mousedown 1 sleep 0.05 mousemove" +
                       Xy(3, 5) + "sleep 0.05 mousemove" + Xy(2, 5) + "sleep 0.05 mouseup 1"));
         QTRY_VERIFY_WITH_TIMEOUT(Vide(4, 5) && Vide(3, 5) && Bille(2, 5), 5000);
+    }
+
+    // Played by keys: the first hole and a jump, then from the focus that a click on a button
+    // gives back to the board, a shortcut and another jump.
+    void joueeAuClavier() {
+        QVERIFY(Lancer(titre_));
+        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
+        QVERIFY(Outil("xdotool key --delay 100 space Up Up Return Down Down Return Tab"));
+        QTRY_VERIFY_WITH_TIMEOUT(Vide(5, 3) && Vide(5, 4) && Bille(5, 5), 5000);
+        QVERIFY(Cliquer(Reculer));
+        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 3), 5000);
+        QVERIFY(Outil("xdotool key --delay 100 ctrl+y Left Left Up Return Right Right Return"));
+        QTRY_VERIFY_WITH_TIMEOUT(Vide(5, 3) && Vide(3, 4) && Vide(4, 4) && Bille(5, 4), 5000);
     }
 
     // The test plays a window manager that offers the system move (the program then leaves the
