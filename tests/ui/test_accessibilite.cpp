@@ -34,18 +34,6 @@ QString Lu(FMarbello& f, const QString& nom) {
     return lu + (i->state().focused ? " focused" : "") + (i->state().selected ? " selected" : "");
 }
 
-// The gestures of the window tests, and "<Key>" a key pressed where the focus is.
-void Gestes(FMarbello& f, const QString& gestes) {
-    for (const QString& mot : gestes.split(' ', Qt::SkipEmptyParts)) {
-        if (mot[0] == '<') {
-            QTest::keyClick(QApplication::focusWidget(),
-                            QKeySequence::fromString(mot.mid(1).chopped(1))[0].key());
-        } else {
-            Jouer(f, mot);
-        }
-    }
-}
-
 } // namespace
 
 class TestAccessibilite : public QObject {
@@ -93,15 +81,13 @@ private slots:
         QFETCH(QString, gestes);
         QFETCH(QString, controle);
         QFETCH(QString, lu);
-        Fenetre w;
-        Gestes(w.f, gestes);
+        Fenetre w(gestes);
         QCOMPARE(Lu(w.f, controle), lu);
     }
 
     // Row and column from the top left of the 7 by 7 square; the picked marble is the selection.
     void lePlateauEstUnTableau() {
-        Fenetre w("B3");
-        Gestes(w.f, "<Up> <Up> <Space>");
+        Fenetre w("B3 <Up> <Up> <Space>");
         QAccessibleInterface* plateau = Interface(w.f, "CurseurPlateau");
         QAccessibleInterface* trou = Interface(w.f, "86");
         QCOMPARE(plateau->tableInterface()->selectedCells(), QList{Interface(w.f, "53")});
