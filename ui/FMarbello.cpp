@@ -146,6 +146,9 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
 }
 
 FMarbello::~FMarbello() {
+    // The keyboard's filters read the window's controls, which the window hides as it goes: they
+    // go first, while the window is still whole.
+    delete clavier_;
     if (glisser_.source >= 0) {
         QGuiApplication::restoreOverrideCursor();
     }
