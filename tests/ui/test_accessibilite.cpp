@@ -90,14 +90,26 @@ private slots:
         Fenetre w("B3 <Up> <Up> <Space>");
         QAccessibleInterface* plateau = Interface(w.f, "CurseurPlateau");
         QAccessibleInterface* trou = Interface(w.f, "86");
-        QCOMPARE(plateau->tableInterface()->selectedCells(), QList{Interface(w.f, "53")});
+        QAccessibleTableInterface* table = plateau->tableInterface();
+        QCOMPARE(table->selectedCells(), QList{Interface(w.f, "53")});
         QCOMPARE(plateau->focusChild(), Interface(w.f, "53"));
         QCOMPARE(trou->parent(), Interface(w.f, "FMarbello")->child(0));
-        QCOMPARE(plateau->tableInterface()->cellAt(4, 6),
-                 plateau->child(plateau->indexOfChild(trou)));
+        QCOMPARE(table->cellAt(4, 6), plateau->child(plateau->indexOfChild(trou)));
+        QVERIFY(trou->state().focusable && trou->state().selectable && !plateau->child(33));
+        // Only a marble is picked up, never a row or a column.
+        QVERIFY(!table->selectRow(1) && !table->unselectRow(1) && !table->unselectColumn(1));
+        QCOMPARE(table->selectedRowCount() + table->selectedColumnCount(), 0);
         QCOMPARE(trou->tableCellInterface()->rowIndex() * 10 +
                      trou->tableCellInterface()->columnIndex(),
                  46);
+    }
+
+    // The message line is read whole, never with a selection.
+    void laLigneSeLitEntiere() {
+        Fenetre w("B3 53>55");
+        QAccessibleTextInterface* texte = Interface(w.f, "Label3")->textInterface();
+        QCOMPARE(texte->text(0, texte->characterCount()), QStringLiteral("Il reste 31 billes."));
+        QCOMPARE(texte->selectionCount(), 0);
     }
 
     // The press action does what the click does, once the caller has had its answer.
