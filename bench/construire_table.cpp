@@ -198,14 +198,14 @@ int main(int argc, char** argv) {
                     liste.size());
     }
 
-    const std::vector<uint64_t> table = TableResolubles::Ecrire(rangs);
+    const std::vector<unsigned char> fichier =
+        TableResolubles::EcrireFichier(TableResolubles::Ecrire(rangs));
     FILE* f = std::fopen(argv[1], "wb");
-    if (f == nullptr ||
-        std::fwrite(table.data(), sizeof(uint64_t), table.size(), f) != table.size() ||
+    if (f == nullptr || std::fwrite(fichier.data(), 1, fichier.size(), f) != fichier.size() ||
         std::fclose(f) != 0) {
         std::perror(argv[1]);
         return 1;
     }
-    std::printf("%zu bytes\n", table.size() * sizeof(uint64_t));
+    std::printf("%zu bytes\n", fichier.size());
     return 0;
 }

@@ -2,11 +2,58 @@
 
 #include "solver/Pagodes.h"
 
-// Resolubles.S places the table's file between these two symbols.
-extern "C" const uint64_t MarbelloResolubles[];
-extern "C" const uint64_t MarbelloResolublesFin[];
+// Resolubles.S: the bytes of the table's file and their number.
+extern "C" const unsigned char MarbelloResolubles[];
+extern "C" const uint64_t MarbelloResolublesTaille;
 
 namespace marbello {
+
+namespace {
+
+constexpr size_t OctetsEntete = 24;
+
+uint64_t LireMot(std::span<const unsigned char> octets) {
+    uint64_t mot = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        mot |= uint64_t{octets[i]} << (8 * i);
+    }
+    return mot;
+}
+
+void EcrireMot(std::vector<unsigned char>& octets, uint64_t mot) {
+    for (size_t i = 0; i < 8; ++i) {
+        octets.push_back(static_cast<unsigned char>(mot >> (8 * i)));
+    }
+}
+
+} // namespace
+
+std::optional<std::vector<uint64_t>>
+TableResolubles::LireFichier(std::span<const unsigned char> octets) {
+    if (octets.size() < OctetsEntete ||
+        !std::equal(Magie.begin(), Magie.end(), octets.begin(),
+                    [](char c, unsigned char o) { return static_cast<unsigned char>(c) == o; }) ||
+        LireMot(octets.subspan(8)) != VersionFichier ||
+        LireMot(octets.subspan(16)) != (octets.size() - OctetsEntete) / 8 ||
+        (octets.size() - OctetsEntete) % 8 != 0) {
+        return std::nullopt;
+    }
+    std::vector<uint64_t> mots((octets.size() - OctetsEntete) / 8);
+    for (size_t i = 0; i < mots.size(); ++i) {
+        mots[i] = LireMot(octets.subspan(OctetsEntete + 8 * i));
+    }
+    return mots;
+}
+
+std::vector<unsigned char> TableResolubles::EcrireFichier(std::span<const uint64_t> mots) {
+    std::vector<unsigned char> octets(Magie.begin(), Magie.end());
+    EcrireMot(octets, VersionFichier);
+    EcrireMot(octets, mots.size());
+    for (const uint64_t mot : mots) {
+        EcrireMot(octets, mot);
+    }
+    return octets;
+}
 
 std::optional<TableResolubles> TableResolubles::Lire(std::span<const uint64_t> mots) {
     if (mots.size() < NbTrous + 1) {
@@ -56,8 +103,10 @@ bool TableResolubles::Resoluble(Bits billes) const {
 }
 
 const TableResolubles* TableIntegree() {
-    static const std::optional<TableResolubles> table = TableResolubles::Lire(std::span(
-        MarbelloResolubles, static_cast<size_t>(MarbelloResolublesFin - MarbelloResolubles)));
+    static const std::optional<std::vector<uint64_t>> mots =
+        TableResolubles::LireFichier(std::span(MarbelloResolubles, MarbelloResolublesTaille));
+    static const std::optional<TableResolubles> table =
+        mots ? TableResolubles::Lire(*mots) : std::nullopt;
     return table ? &*table : nullptr;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace marbello {
@@ -47,10 +48,20 @@ constexpr uint64_t RangColex(Trous trous) {
 // marbles it holds a sorted list of ranks (RangColex among the sets of 33 - k holes): a position
 // is named, with its symmetric images, by the smallest image of its complement. The table's
 // words: the lengths of the 34 lists, then each list in the form of ListeCompacte.
+//
+// Its file: the 8 bytes of Magie, then VersionFichier and the number of the table's words, then
+// the words, each 64-bit word little-endian whatever the host.
 class TableResolubles {
 public:
     static constexpr int BillesMin = 22;
     using Rangs = std::array<std::vector<uint64_t>, NbTrous + 1>;
+    static constexpr std::string_view Magie = "Marbello";
+    static constexpr uint64_t VersionFichier = 1;
+
+    // The table's words held by a file; nothing when its header is not this version's or its
+    // length is not the one its header gives.
+    static std::optional<std::vector<uint64_t>> LireFichier(std::span<const unsigned char> octets);
+    static std::vector<unsigned char> EcrireFichier(std::span<const uint64_t> mots);
 
     // Nothing when the words do not have the layout that their lengths give. mots must outlive
     // the table.
@@ -74,8 +85,8 @@ private:
     std::array<ListeCompacte, NbTrous + 1> niveaux_;
 };
 
-// The table built into the program; nullptr when its words are not a table, the search then
-// going without it.
+// The table built into the program; nullptr when its file or its words are not a table's, the
+// search then going without it.
 const TableResolubles* TableIntegree();
 
 } // namespace marbello

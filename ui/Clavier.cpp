@@ -222,6 +222,12 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
         }
         return false;
     }
+    if (objet == f_.File1 && type == QEvent::ShortcutOverride &&
+        (touche->key() == Qt::Key_Home || touche->key() == Qt::Key_End ||
+         touche->key() == Qt::Key_PageUp || touche->key() == Qt::Key_PageDown)) {
+        event->accept(); // the list's own moves, not the slider's
+        return true;
+    }
     if (objet == f_.File1 && type == QEvent::KeyPress) {
         if (EstValidation(touche)) {
             f_.Command2->click();
@@ -327,7 +333,7 @@ void Clavier::CollerPosition() {
         f_.Verticale->hide();
     }
     f_.SolutionAffichee = false;
-    f_.Jeu().RepartirDeLaPosition(*plateau);
+    f_.partie_.RepartirDeLaPosition(*plateau);
     f_.AfficherPlateau();
     f_.BOUTON[3]->setText(QString::fromUtf8(TexteNouvellePartie));
 }

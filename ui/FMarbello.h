@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/Partie.h"
-#include "solver/IndicateurAttente.h"
 #include "solver/Recherche.h"
+#include "ui/IndicateurAttente.h"
 #include "ui/Verticale.h"
 
 #include <QDate>

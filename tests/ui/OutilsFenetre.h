@@ -1,14 +1,33 @@
 #pragma once
 
 // What the window tests share: a window with a saved-games folder of its own, what the player sees
-// of it, a short script of the player's gestures played through the window system, and tables of
-// gestures with what must show after them.
+// of it, the player's gestures played through the window system, and tables of gestures with what
+// must show after them.
+//
+// The player's gestures, apart by blanks:
+//   53                  a click on the marble image of cell (5, 3)
+//   B3  I1              a click on BOUTON3, on Image1_1 (the open icon)
+//   Command2  SHwait0   a click on the control of that name
+//   53>55  53>corps     a drag from a control to another one, or to the bare body
+//   droit:53            a right click
+//   touche:Ctrl+Z       keys, written as QKeySequence writes them, to the control with the focus;
+//   touche:Up,Space     up to four in a row
+//   curseur:3  tenir:3  the slider's thumb dragged to 3 and let go, or held there
+//   nom:partie          the name typed in the save panel ("nom:" leaves it empty)
+//   choisir:a.Mbo  ouvrir:a.Mbo    a click, a double click on a saved game of the list
+//   ecrire:a.Mbo  effacer:a.Mbo    a saved game written, its content gone, behind the window's
+//                                  back
+//   ooo/o.o/...         a board, as the model writes it, put in place as a game under way
+//   [ ... ]             gestures made during a search, which is then stopped
+// New words of the form verbe:argument go in Geste(). An unknown word or control, or a gesture that
+// cannot be played, throws Echec naming it, and the row stops there.
 
 #include "ui/CurseurPlateau.h"
 #include "ui/FMarbello.h"
 #include "ui/Vignette.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLabel>
@@ -19,6 +38,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <memory>
+#include <stdexcept>
 
 namespace outils {
 
@@ -28,16 +49,32 @@ const QString Plein = QStringLiteral("ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo");
 const QString OuvertureCentre = QStringLiteral("ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo");
 // The centre opening, then 53>55.
 const QString Apres1 = QStringLiteral("ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo");
+const QString Trou53 = QStringLiteral("ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo");
+const QString Choisir = QStringLiteral("Choisissez une bille à retirer");
+const QString Reste31 = QStringLiteral("Il reste 31 billes.");
 
-// A control by its name; "B3" is BOUTON3, "I0" Image1_0 and "53" the marble image of cell (5, 3).
-template <class T = QWidget> T* Controle(const QWidget& f, QString nom) {
-    if (nom[0].isDigit()) {
-        const int k = marbello::NumeroBille(nom[0].digitValue(), nom[1].digitValue());
-        nom = QStringLiteral("imgBille%1").arg(k);
-    } else if (nom.size() == 2) {
-        nom = (nom[0] == 'B' ? QStringLiteral("BOUTON") : QStringLiteral("Image1_")) + nom[1];
+// A gesture is played, or it throws Echec naming it.
+struct Echec : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+inline void Exiger(bool fait, const QString& mot) {
+    if (!fait) {
+        throw Echec(("geste inconnu ou impossible « " + mot + " »").toStdString());
     }
-    return f.findChild<T*>(nom);
+}
+
+// A control by its name, as the gestures name it; Echec when the window has none of that kind.
+template <class T = QWidget> T* Controle(const QWidget& f, const QString& nom) {
+    QString objet = nom;
+    if (nom.size() == 2 && nom[0].isDigit() && nom[1].isDigit()) {
+        const int k = marbello::NumeroBille(nom[0].digitValue(), nom[1].digitValue());
+        objet = QStringLiteral("imgBille%1").arg(k);
+    } else if (nom.size() == 2 && (nom[0] == 'B' || nom[0] == 'I') && nom[1].isDigit()) {
+        objet = (nom[0] == 'B' ? QStringLiteral("BOUTON") : QStringLiteral("Image1_")) + nom[1];
+    }
+    T* controle = f.findChild<T*>(objet);
+    Exiger(controle != nullptr, nom);
+    return controle;
 }
 
 inline QString Message(const QWidget& f) {
@@ -64,7 +101,7 @@ inline QString Vue(const QWidget& f) {
     for (int k = 0, i = 0; k < marbello::NbTrous; ++k, ++i) {
         i += plateau[i] == '/' ? 1 : 0;
         const QPixmap& image =
-            f.findChild<marbello::Vignette*>(QStringLiteral("imgBille%1").arg(k))->Picture();
+            Controle<marbello::Vignette>(f, QStringLiteral("imgBille%1").arg(k))->Picture();
         plateau[i] = image.isNull() ? '.' : image.cacheKey() == noire ? 'n' : 'o';
     }
     QStringList vu{Controle(f, QStringLiteral("Shape1"))->isVisibleTo(&f) ? QString() : plateau};
@@ -86,76 +123,100 @@ inline QString Vue(const QWidget& f) {
 }
 
 inline QPoint Point(const QWidget& f, const QString& nom) {
+    if (nom == "corps") {
+        return {40, 200}; // left of the cross
+    }
     const QWidget* controle = Controle(f, nom);
-    return nom == QStringLiteral("-") ? QPoint(40, 200) // the bare body, left of the cross
-                                      : controle->mapTo(&f, controle->rect().center());
+    return controle->mapTo(&f, controle->rect().center());
 }
 
-// Plays the player's gestures, apart by blanks: a control's name is a click on it, "d53" a right
-// click, "53>55" a drag to another control and "53>-" to the bare body; "Ctrl+Z" or "<Left>" keys
-// (QKeySequence's names: <Space>, <Return>, <Esc>, <Ins>, <D>, <Ctrl+V>...) to the focused control;
-// "v3" drags the slider's thumb to 3 and "t3" holds it there; "=nom" types a name, "@nom" and
-// "@@nom" choose a saved game by a click or a double click; "+nom" and "-nom" write and delete a
-// saved game behind the window's back; a board as text is put in place as a game under way. What
-// lies between "[" and "]" happens during a search, which is then stopped.
+// A press, a move by halves, a release: a click where it ends where it began.
+inline void Presser(FMarbello& f, Qt::MouseButton bouton, QPoint depart, QPoint arrivee) {
+    QTest::mousePress(f.windowHandle(), bouton, {}, depart);
+    QTest::mouseMove(f.windowHandle(), (depart + arrivee) / 2);
+    QTest::mouseMove(f.windowHandle(), arrivee);
+    QTest::mouseRelease(f.windowHandle(), bouton, {}, arrivee);
+}
+
+// A word of the form verbe:argument. New words go here.
+inline void Geste(FMarbello& f, const QString& mot) {
+    const QString verbe = mot.section(':', 0, 0);
+    const QString a = mot.section(':', 1);
+    QFile fichier(f.DossierParties() + '/' + a);
+    if (verbe == "droit") {
+        Presser(f, Qt::RightButton, Point(f, a), Point(f, a));
+    } else if (verbe == "touche") {
+        const QKeySequence touches = QKeySequence::fromString(a);
+        Exiger(!touches.isEmpty() && touches[touches.count() - 1].key() != Qt::Key_unknown, mot);
+        QTest::keySequence(f.windowHandle(), touches); // to the control with the focus
+    } else if (verbe == "curseur" || verbe == "tenir") {
+        Exiger(Curseur() != nullptr, mot);
+        Curseur()->setSliderDown(true);
+        Curseur()->setSliderPosition(a.toInt());
+        Curseur()->setSliderDown(verbe == "tenir");
+    } else if (verbe == "nom") {
+        Controle<QLineEdit>(f, "Text1")->setText(a);
+    } else if (verbe == "choisir" || verbe == "ouvrir") {
+        auto* liste = Controle<QListView>(f, "File1");
+        const QPersistentModelIndex ligne =
+            static_cast<QFileSystemModel*>(liste->model())->index(fichier.fileName());
+        Exiger(QTest::qWaitFor([&] { return !liste->visualRect(ligne).isEmpty(); }), mot);
+        const QPoint point = liste->visualRect(ligne).center();
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, point);
+        if (verbe == "ouvrir") {
+            QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, point);
+        }
+    } else if (verbe == "ecrire") {
+        // Written aside and linked, so that its content can vanish while the list, which watches
+        // the folder alone, still shows its name.
+        QFile contenu(f.DossierParties() + "/.contenus/" + a);
+        Exiger(QDir().mkpath(f.DossierParties() + "/.contenus") &&
+                   contenu.open(QIODevice::WriteOnly) && contenu.write("4\r\n16\r\n") == 7 &&
+                   contenu.link(fichier.fileName()),
+               mot);
+    } else if (verbe == "effacer") {
+        Exiger(QFile::remove(f.DossierParties() + "/.contenus/" + a), mot);
+    } else {
+        Exiger(false, mot);
+    }
+}
+
+// Plays the player's gestures (see the legend at the top); Echec names the first that cannot be
+// played.
 inline void Jouer(FMarbello& f, const QString& gestes) {
-    QWindow* fenetre = f.windowHandle();
-    const QStringList mots = gestes.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QStringList mots = gestes.split(' ', Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < mots.size(); ++i) {
         const QString& mot = mots[i];
-        const QString reste = mot.mid(1);
-        QString partie = f.DossierParties() + QLatin1Char('/') + reste;
-        if (mot == QStringLiteral("[")) {
-            const qsizetype fin = mots.indexOf(QStringLiteral("]"), i);
-            const QString pendant = mots.mid(i + 1, fin - i - 1).join(' ') + QStringLiteral(" B0");
+        if (mot.contains(':')) {
+            Geste(f, mot);
+        } else if (mot == "[") {
+            const qsizetype fin = mots.indexOf("]", i);
+            Exiger(fin > i, mot);
+            const QString pendant = mots.mid(i + 1, fin - i - 1).join(' ') + " B0";
             i = fin;
+            // What went wrong during the search is told once it has ended.
+            auto echec = std::make_shared<QString>();
             // Armed after the press, whose own event processing would otherwise run it first.
-            QTest::mousePress(fenetre, Qt::LeftButton, {}, Point(f, QStringLiteral("B0")));
-            QTimer::singleShot(0, &f, [&f, pendant] { Jouer(f, pendant); });
-            QTest::mouseRelease(fenetre, Qt::LeftButton, {}, Point(f, QStringLiteral("B0")));
-        } else if (mot[0] == 'o' || mot[0] == '.') {
-            f.Jeu().RepartirDeLaPosition(marbello::GrilleDepuisTexte(mot.toStdString()).value());
-            f.AfficherPlateau();
-        } else if (mot.startsWith(QStringLiteral("Ctrl+")) ||
-                   (mot.size() > 2 && mot.startsWith('<') && mot.endsWith('>'))) {
-            const QKeySequence touches =
-                QKeySequence::fromString(QString(mot).remove('<').remove('>'));
-            QVERIFY2(!touches.isEmpty() && touches[0].key() != Qt::Key_unknown, qPrintable(mot));
-            QTest::keySequence(fenetre, touches);
-        } else if (mot[0] == 'v' || mot[0] == 't') {
-            Curseur()->setSliderDown(true);
-            Curseur()->setSliderPosition(reste.toInt());
-            Curseur()->setSliderDown(mot[0] == 't');
-        } else if (mot[0] == '=') {
-            Controle<QLineEdit>(f, QStringLiteral("Text1"))->setText(reste);
-        } else if (mot[0] == '@') {
-            auto* liste = Controle<QListView>(f, QStringLiteral("File1"));
-            const QPersistentModelIndex ligne = static_cast<QFileSystemModel*>(liste->model())
-                                                    ->index(partie.remove(QLatin1Char('@')));
-            QVERIFY2(QTest::qWaitFor([&] { return !liste->visualRect(ligne).isEmpty(); }),
-                     qPrintable(mot));
-            const QPoint point = liste->visualRect(ligne).center();
-            QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, point);
-            if (reste[0] == '@') {
-                QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, point);
+            QTest::mousePress(f.windowHandle(), Qt::LeftButton, {}, Point(f, "B0"));
+            QTimer::singleShot(0, &f, [&f, pendant, echec] {
+                try {
+                    Jouer(f, pendant);
+                } catch (const Echec& e) {
+                    *echec = e.what();
+                }
+            });
+            QTest::mouseRelease(f.windowHandle(), Qt::LeftButton, {}, Point(f, "B0"));
+            if (!echec->isEmpty()) {
+                throw Echec(echec->toStdString());
             }
-        } else if (mot[0] == '+') {
-            QFile fichier(partie);
-            QVERIFY(fichier.open(QIODevice::WriteOnly) && fichier.write("4\r\n16\r\n") == 7);
-        } else if (mot[0] == '-') {
-            QVERIFY(QFile::remove(partie));
-        } else if (mot.contains(QLatin1Char('>'))) {
-            const QPoint depart = Point(f, mot.section(QLatin1Char('>'), 0, 0));
-            const QPoint arrivee = Point(f, mot.section(QLatin1Char('>'), 1));
-            QTest::mousePress(fenetre, Qt::LeftButton, {}, depart);
-            QTest::mouseMove(fenetre, (depart + arrivee) / 2);
-            QTest::mouseMove(fenetre, arrivee);
-            QTest::mouseRelease(fenetre, Qt::LeftButton, {}, arrivee);
+        } else if (mot.contains('/')) {
+            const auto plateau = marbello::GrilleDepuisTexte(mot.toStdString());
+            Exiger(plateau.has_value(), mot);
+            f.Jeu().RepartirDeLaPosition(*plateau);
+            f.AfficherPlateau();
         } else {
-            const Qt::MouseButton bouton = mot[0] == 'd' ? Qt::RightButton : Qt::LeftButton;
-            const QPoint point = Point(f, bouton == Qt::RightButton ? reste : mot);
-            QTest::mousePress(fenetre, bouton, {}, point);
-            QTest::mouseRelease(fenetre, bouton, {}, point);
+            Presser(f, Qt::LeftButton, Point(f, mot.section('>', 0, 0)),
+                    Point(f, mot.section('>', -1)));
         }
     }
 }
@@ -183,16 +244,21 @@ inline void Ligne(const char* nom, const QString& gestes, const QString& vue,
                   const QString& message) {
     QTest::newRow(nom) << gestes << vue << message;
 }
+// A failing row prints its gestures with what shows.
 inline void VerifierLigne() {
     QFETCH(QString, gestes);
     QFETCH(QString, vue);
     QFETCH(QString, message);
-    const Fenetre w(gestes);
-    QCOMPARE(Vue(w.f), vue);
-    QCOMPARE(Message(w.f), message);
-    QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("B0"))->text(),
-             QStringLiteral("Chercher une solution"));
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    Fenetre w;
+    try {
+        Jouer(w.f, gestes);
+    } catch (const Echec& e) {
+        QFAIL(qPrintable(e.what() + QStringLiteral(" dans : ") + gestes));
+    }
+    const QString repos = Controle<QLabel>(w.f, "B0")->text() + " " +
+                          QString::number(QGuiApplication::overrideCursor() == nullptr);
+    QCOMPARE(gestes + " | " + Vue(w.f) + " | " + Message(w.f) + " | " + repos,
+             gestes + " | " + vue + " | " + message + " | Chercher une solution 1");
 }
 
 } // namespace outils

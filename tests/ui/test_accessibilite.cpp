@@ -69,11 +69,12 @@ private slots:
                  {"B3 53>55 B5", "54", bille.arg("3, colonne 4")},
                  {"B3 B1", "53", bille.arg("2, colonne 4") + " | noire"},
                  {"B3 B1", "85", bille.arg("4, colonne 7") + " | blanche"},
+                 {"B3 B1", "55", vide.arg("4, colonne 4") + " focused"},
                  {"B3 B1 B1", "53", bille.arg("2, colonne 4")},
                  {"I1 Command3 44", "44", vide.arg("3, colonne 3")},
-                 {"B3 <Up> <Tab>", "54", bille.arg("3, colonne 4")},
-                 {"B3 <Up> <Up> <Space>", "53", bille.arg("2, colonne 4") + " focused selected"},
-                 {"B3 <Up> <Up> <Space> <Escape>", "53", bille.arg("2, colonne 4") + " focused"}}) {
+                 {"B3 touche:Up,Tab", "54", bille.arg("3, colonne 4")},
+                 {"B3 touche:Up,Up,Space", "53", bille.arg("2, colonne 4") + " focused selected"},
+                 {"B3 touche:Up,Up,Space,Escape", "53", bille.arg("2, colonne 4") + " focused"}}) {
             QTest::newRow(qPrintable(gestes + " / " + controle)) << gestes << controle << lu;
         }
     }
@@ -87,13 +88,14 @@ private slots:
 
     // Row and column from the top left of the 7 by 7 square; the picked marble is the selection.
     void lePlateauEstUnTableau() {
-        Fenetre w("B3 <Up> <Up> <Space>");
+        Fenetre w("B3 touche:Up,Up,Space");
         QAccessibleInterface* plateau = Interface(w.f, "CurseurPlateau");
         QAccessibleInterface* trou = Interface(w.f, "86");
         QAccessibleTableInterface* table = plateau->tableInterface();
         QCOMPARE(table->selectedCells(), QList{Interface(w.f, "53")});
         QCOMPARE(plateau->focusChild(), Interface(w.f, "53"));
         QCOMPARE(trou->parent(), Interface(w.f, "FMarbello")->child(0));
+        QCOMPARE(Interface(w.f, "FMarbello")->indexOfChild(trou), -1); // only the board's
         QCOMPARE(table->cellAt(4, 6), plateau->child(plateau->indexOfChild(trou)));
         QVERIFY(trou->state().focusable && trou->state().selectable && !plateau->child(33));
         // Only a marble is picked up, never a row or a column.

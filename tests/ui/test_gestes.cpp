@@ -23,60 +23,58 @@ private slots:
         const QString damier = QStringLiteral("non/ono/nononon/ono.ono/nononon/ono/non");
         const QString fichier = QStringLiteral(".../.o./......./...o.../......./.../..."); // 4, 16
         Colonnes();
-        Ligne("startUp", "", Plein, "Choisissez une bille à retirer");
+        Ligne("startUp", "", Plein, Choisir);
         Ligne("firstHoleThenAJumpIntoIt", "42 44>42", "ooo/.oo/oo.oooo/ooooooo/ooooooo/ooo/ooo",
-              "Il reste 31 billes.");
+              Reste31);
         Ligne("goOpensTheCentre", "B3", OuvertureCentre, "");
-        Ligne("goDuringAGameResets", "B3 53>55 B3", Plein, "Choisissez une bille à retirer");
-        Ligne("dropOnAnEmptyHoleJumps", "B3 53>55", Apres1, "Il reste 31 billes.");
+        Ligne("goDuringAGameResets", "B3 53>55 B3", Plein, Choisir);
+        Ligne("dropOnAnEmptyHoleJumps", "B3 53>55", Apres1, Reste31);
         Ligne("refusedDropChangesNothing", "B3 44>55", OuvertureCentre, "");
         Ligne("dropOffTheMarblesChangesNothing", "B3 53>B3", OuvertureCentre, "");
         Ligne("pressOnAHoleDragsNothing", "B3 55>53", OuvertureCentre, "");
         Ligne("undo", "B3 53>55 B5", OuvertureCentre, "Il reste 32 billes.");
-        Ligne("redo", "B3 53>55 B5 B6", Apres1, "Il reste 31 billes.");
-        Ligne("undoKey", "B3 53>55 Ctrl+Z", OuvertureCentre, "Il reste 32 billes.");
-        Ligne("redoKey", "B3 53>55 B5 Ctrl+Y", Apres1, "Il reste 31 billes.");
-        Ligne("redoShiftKey", "B3 53>55 B5 Ctrl+Shift+Z", Apres1, "Il reste 31 billes.");
-        Ligne("rightClickAddsAMarble", "B3 53>55 d53", "ooo/ooo/ooo.ooo/ooooooo/ooooooo/ooo/ooo",
-              "Il reste 31 billes.");
+        Ligne("redo", "B3 53>55 B5 B6", Apres1, Reste31);
+        Ligne("undoKey", "B3 53>55 touche:Ctrl+Z", OuvertureCentre, "Il reste 32 billes.");
+        Ligne("redoKey", "B3 53>55 B5 touche:Ctrl+Y", Apres1, Reste31);
+        Ligne("redoShiftKey", "B3 53>55 B5 touche:Ctrl+Shift+Z", Apres1, Reste31);
+        Ligne("rightClickAddsAMarble", "B3 53>55 droit:53",
+              "ooo/ooo/ooo.ooo/ooooooo/ooooooo/ooo/ooo", Reste31);
         Ligne("checkerboard", "B3 B1", damier, "");
         Ligne("checkerboardOff", "B3 B1 B1", OuvertureCentre, "");
         Ligne("aJumpTakesItsHolesColour", "B3 B1 53>55", "non/o.o/non.non/ononono/nononon/ono/non",
-              "Il reste 31 billes.");
+              Reste31);
         Ligne("help", "B2", "FraAIDE", "");
-        Ligne("helpClosedByItsLabel", "B2 B2", Plein, "Choisissez une bille à retirer");
-        Ligne("helpClosedByFermer", "B2 Command1", Plein, "Choisissez une bille à retirer");
+        Ligne("helpClosedByItsLabel", "B2 B2", Plein, Choisir);
+        Ligne("helpClosedByFermer", "B2 Command1", Plein, Choisir);
         // What is written under the panel is what shows once it closes.
-        Ligne("newGameUnderHelp", "42 44>42 B2 B3 B2", Plein, "Choisissez une bille à retirer");
-        Ligne("undoUnderHelp", "B3 53>55 34>54 B2 B5 Command1", Apres1, "Il reste 31 billes.");
+        Ligne("newGameUnderHelp", "42 44>42 B2 B3 B2", Plein, Choisir);
+        Ligne("undoUnderHelp", "B3 53>55 34>54 B2 B5 Command1", Apres1, Reste31);
         Ligne("helpThenSave", "B2 I0", "Text1", "");
-        Ligne("fileOverHelpKeepsTheMessage", "B3 53>55 B2 I1 Command6", Apres1,
-              "Il reste 31 billes.");
+        Ligne("fileOverHelpKeepsTheMessage", "B3 53>55 B2 I1 Command6", Apres1, Reste31);
         Ligne("helpIgnoredUnderTheFilePanel", "I1 B2", "File1", "");
         Ligne("saveThenOpen", "I0 I1", "File1", "");
-        Ligne("cancelPutsTheGameBack", "B3 53>55 I1 Command6", Apres1, "Il reste 31 billes.");
-        Ligne("savedThenOpened", "B3 53>55 I0 =partie Command2 B3 I1 @partie.Mbo Command2", Apres1,
-              "Il reste 31 billes.");
-        Ligne("openedByADoubleClickFreshRecord", "+a.Mbo B3 53>55 I1 @@a.Mbo B5", fichier,
-              "Il reste 2 billes.");
-        Ligne("openedGameIsUnderWay", "+a.Mbo I1 @a.Mbo Command2 55", fichier,
+        Ligne("cancelPutsTheGameBack", "B3 53>55 I1 Command6", Apres1, Reste31);
+        Ligne("savedThenOpened",
+              "B3 53>55 I0 nom:partie Command2 B3 I1 choisir:partie.Mbo Command2", Apres1, Reste31);
+        Ligne("openedByADoubleClickFreshRecord", "ecrire:a.Mbo B3 53>55 I1 ouvrir:a.Mbo B5",
+              fichier, "Il reste 2 billes.");
+        Ligne("openedGameIsUnderWay", "ecrire:a.Mbo I1 choisir:a.Mbo Command2 55", fichier,
               "Il reste 2 billes.");
         // Nothing opened leaves the start as it was, and a game under way under way.
-        Ligne("openingNothingKeepsTheStart", "I1 Command2 53",
-              "ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo", "");
-        Ligne("openingAVanishedGameKeepsTheStart", "+a.Mbo I1 @a.Mbo -a.Mbo Command2 53",
-              "ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo", "");
-        Ligne("openingNothingKeepsTheGame", "B3 I1 Command2 53>55", Apres1, "Il reste 31 billes.");
-        Ligne("vanishedGameIsToldBoardKept", "+a.Mbo B3 53>55 I1 @a.Mbo -a.Mbo Command2", Apres1,
+        Ligne("openingNothingKeepsTheStart", "I1 Command2 53", Trou53, "");
+        Ligne("openingAVanishedGameKeepsTheStart",
+              "ecrire:a.Mbo I1 choisir:a.Mbo effacer:a.Mbo Command2 53", Trou53, "");
+        Ligne("openingNothingKeepsTheGame", "B3 I1 Command2 53>55", Apres1, Reste31);
+        Ligne("vanishedGameIsToldBoardKept",
+              "ecrire:a.Mbo B3 53>55 I1 choisir:a.Mbo effacer:a.Mbo Command2", Apres1,
               "Cette partie n'existe plus.");
-        Ligne("refusedNameIsToldAndKept", "B3 53>55 I0 =a/b Command2 I1 Command6", Apres1,
+        Ligne("refusedNameIsToldAndKept", "B3 53>55 I0 nom:a/b Command2 I1 Command6", Apres1,
               "Caractère interdit dans le nom.");
-        Ligne("emptyNameSavesNothing", "B3 53>55 I0 = Command2 I1 Command6", Apres1,
-              "Il reste 31 billes.");
-        Ligne("buildModeRemovesAndAdds", "B3 53>55 I1 Command3 44 d53",
-              "ooo/ooo/oo..ooo/ooooooo/ooooooo/ooo/ooo Frame1", "Il reste 31 billes.");
-        Ligne("buildModeOkStartsThere", "I1 Command3 55 53 d55 Command5 B5 44",
-              "ooo/o.o/ooooooo/ooooooo/ooooooo/ooo/ooo", "Il reste 32 billes.");
+        Ligne("emptyNameSavesNothing", "B3 53>55 I0 nom: Command2 I1 Command6", Apres1, Reste31);
+        Ligne("buildModeRemovesAndAdds", "B3 53>55 I1 Command3 44 droit:53",
+              "ooo/ooo/oo..ooo/ooooooo/ooooooo/ooo/ooo Frame1", Reste31);
+        Ligne("buildModeOkStartsThere", "I1 Command3 55 53 droit:55 Command5 B5 44", Trou53,
+              "Il reste 32 billes.");
     }
     void gestes() { VerifierLigne(); }
 
@@ -93,7 +91,7 @@ private slots:
     // Each case: where the mouse goes, then "=" and the bold label.
     void grasSousLaSouris() {
         const Fenetre w;
-        for (const QString cas : {"B3=3", "B5=5", "B6=6", "53=6", "-=", "B0=0"}) {
+        for (const QString cas : {"B3=3", "B5=5", "B6=6", "53=6", "corps=", "B0=0"}) {
             QTest::mouseMove(w.f.windowHandle(), Point(w.f, cas.section('=', 0, 0)));
             QString gras;
             for (const QChar i : QStringLiteral("0123456")) {
@@ -118,7 +116,7 @@ private slots:
         QVERIFY(!Curseur()->window()->testAttribute(Qt::WA_QuitOnClose));
         // Neither are the waiting dots nor the icons.
         Controle(w.f, QStringLiteral("Frame5"))->show();
-        Jouer(w.f, QStringLiteral("SHwait0>- I0>- B3"));
+        Jouer(w.f, QStringLiteral("SHwait0>corps I0>corps B3"));
         QCOMPARE(w.f.pos(), avant + QPoint(60, 40));
         // The marble pressed as the first hole is gone: nothing is dragged.
         QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, Point(w.f, "55"));
@@ -129,8 +127,8 @@ private slots:
     // Saved games whatever the case of their extension; the list follows the folder, which the
     // waste bin changes only when a game is chosen: after a deletion none is.
     void laListeSuitLeDossier() {
-        Fenetre w(
-            QStringLiteral("+b.mbo +A.MBO +c.Mbo +notes.txt +d.Mbo.bak +.e.Mbo I0 Command6 I1"));
+        Fenetre w(QStringLiteral("ecrire:b.mbo ecrire:A.MBO ecrire:c.Mbo ecrire:notes.txt "
+                                 "ecrire:d.Mbo.bak ecrire:.e.Mbo I0 Command6 I1"));
         QVERIFY(QDir(w.dossier.path()).mkdir(QStringLiteral("f.Mbo")));
         const auto* liste = Controle<QListView>(w.f, QStringLiteral("File1"));
         const auto noms = [liste] {
@@ -142,7 +140,7 @@ private slots:
             return noms;
         };
         QTRY_COMPARE(noms(), (QStringList{"A.MBO", "b.mbo", "c.Mbo"}));
-        Jouer(w.f, QStringLiteral("+g.Mbo @b.mbo Command4 Command4"));
+        Jouer(w.f, QStringLiteral("ecrire:g.Mbo choisir:b.mbo Command4 Command4"));
         QTRY_COMPARE(noms(), (QStringList{"A.MBO", "c.Mbo", "g.Mbo"}));
         QCOMPARE(Vue(w.f), QStringLiteral("File1"));
         QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("Label1"))->text(),

@@ -1,5 +1,6 @@
 // The search from the window: its outcomes, the replay through the slider window, what the window
-// shows while a search runs, what waits for its end, and quitting during one.
+// shows while a search runs (the waiting dots turning), what waits for its end, and quitting
+// during one.
 
 #include "OutilsFenetre.h"
 #include "ui/Forme.h"
@@ -16,6 +17,7 @@ const QString Une = QStringLiteral(".../.../......./..o..../......./.../...");
 // 22 marbles or more it answers at once).
 const QString Sans = QStringLiteral("ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo");
 const QString Arretee = QStringLiteral("Recherche Arrêtée.");
+const QString Trouvee = QStringLiteral("Solution trouvée...");
 
 // The child's side of the test that quits, in the program's own folder: quitting leaves no time
 // to remove a folder of its own.
@@ -35,33 +37,34 @@ class TestRecherche : public QObject {
 private slots:
     void gestes_data() {
         Colonnes();
-        Ligne("found", "B3 B0", OuvertureCentre + " curseur 0/31", "Solution trouvée...");
+        Ligne("found", "B3 B0", OuvertureCentre + " curseur 0/31", Trouvee);
         Ligne("noGameNoSearch", "B0", Plein, "Retirez déjà une bille");
         Ligne("noSolution", ".../.../......./..o.o../......./.../... B0",
               ".../.../......./..o.o../......./.../...", "Pas de solution");
-        Ligne("replay", Deux + " B0 v1", Une + " curseur 1/1", "C'est terminé.");
-        Ligne("replayBack", Deux + " B0 v1 v0", Deux + " curseur 0/1", "Il reste 2 billes.");
-        Ligne("replayStartsTheRecord", Deux + " B0 v1 B5", Une + " curseur 1/1", "C'est terminé.");
-        Ligne("heldThumbReplaysNothing", Deux + " B0 t1", Deux + " curseur 0/1",
-              "Solution trouvée...");
-        Ligne("searchAgainFromTheReplay", Deux + " B0 v1 B0", Une + " curseur 0/0",
-              "Solution trouvée...");
-        Ligne("newGameHidesTheSlider", "B3 B0 B3", Plein, "Choisissez une bille à retirer");
+        Ligne("replay", Deux + " B0 curseur:1", Une + " curseur 1/1", "C'est terminé.");
+        Ligne("replayBack", Deux + " B0 curseur:1 curseur:0", Deux + " curseur 0/1",
+              "Il reste 2 billes.");
+        Ligne("replayStartsTheRecord", Deux + " B0 curseur:1 B5", Une + " curseur 1/1",
+              "C'est terminé.");
+        Ligne("heldThumbReplaysNothing", Deux + " B0 tenir:1", Deux + " curseur 0/1", Trouvee);
+        Ligne("searchAgainFromTheReplay", Deux + " B0 curseur:1 B0", Une + " curseur 0/0", Trouvee);
+        Ligne("newGameHidesTheSlider", "B3 B0 B3", Plein, Choisir);
         Ligne("openIconHidesTheSlider", "B3 B0 I1", "File1", "");
         Ligne("saveIconKeepsIt", "B3 B0 I0", "Text1 curseur 0/31", "");
         Ligne("stopped", Sans + " [ ]", Sans, Arretee);
         Ligne("helpOpenedDuringItGivesTheOutcome", Sans + " [ B2 ] B2", Sans, Arretee);
         // Each would change the board, with a move to undo and one to redo.
-        for (const char* geste : {"B3", "B5", "46>66", "d44", "I1"}) {
+        for (const char* geste : {"B3", "B5", "46>66", "droit:44", "I1"}) {
             Ligne(geste,
                   "ooo/o.o/oo....o/o.oo.oo/oooo.oo/.o./.oo 85>65 46>66 B5 [ " +
                       QString::fromLatin1(geste) + " ]",
                   Sans, Arretee);
         }
         for (const char* geste : {"Command2", "Command3"}) {
-            Ligne(geste, "+a.Mbo " + Sans + " I1 @a.Mbo [ " + geste + " ]", "File1", Arretee);
+            Ligne(geste, "ecrire:a.Mbo " + Sans + " I1 choisir:a.Mbo [ " + geste + " ]", "File1",
+                  Arretee);
         }
-        Ligne("wasteBin", "+a.Mbo " + Sans + " I1 @a.Mbo [ Command4 ] Command2",
+        Ligne("wasteBin", "ecrire:a.Mbo " + Sans + " I1 choisir:a.Mbo [ Command4 ] Command2",
               ".../.o./......./...o.../......./.../...", "Il reste 2 billes.");
         Ligne("save", Sans + " I0 [ Command2 ]", "Text1", Arretee);
         Ligne("buildOk", Sans + " I1 Command3 [ Command5 ]", Sans + " Frame1", Arretee);
@@ -101,6 +104,21 @@ private slots:
         QVERIFY2((tour + tour).contains("gc") && tour.count('m') == 10 && !tour.contains('?'),
                  qPrintable(tour));
         QCOMPARE(Message(w.f), Arretee);
+    }
+
+    // From its first position the grey pair turns one dot per step towards the lower numbers, and
+    // the dot behind it goes back to rest. Each step: grey, light, at rest, in hexadecimal.
+    void lIndicateurTourneDUnPointParPas() {
+        marbello::IndicateurAttente indicateur;
+        QString pas;
+        for (int i = 0; i < 13; ++i) {
+            const marbello::PointsAttente p = indicateur.Avancer();
+            pas += QStringLiteral("%1%2%3 ")
+                       .arg(p.gris, 0, 16)
+                       .arg(p.clair, 0, 16)
+                       .arg(p.repos, 0, 16);
+        }
+        QCOMPARE(pas, "b01 ab0 9ab 89a 789 678 567 456 345 234 123 012 b01 ");
     }
 
     // "Quitter" ends the program at once, even from inside a search.

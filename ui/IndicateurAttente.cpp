@@ -1,4 +1,4 @@
-#include "solver/IndicateurAttente.h"
+#include "ui/IndicateurAttente.h"
 
 #include <cstdint>
 
