@@ -296,10 +296,7 @@ public:
 
     int childCount() const override { return static_cast<int>(Enfants().size()); }
     QAccessibleInterface* child(int index) const override {
-        const QWidgetList enfants = Enfants();
-        return index >= 0 && index < enfants.size()
-                   ? QAccessible::queryAccessibleInterface(enfants[index])
-                   : nullptr;
+        return QAccessible::queryAccessibleInterface(Enfants().value(index));
     }
     int indexOfChild(const QAccessibleInterface* enfant) const override {
         return enfant == nullptr

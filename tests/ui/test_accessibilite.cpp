@@ -96,10 +96,12 @@ private slots:
         QCOMPARE(plateau->focusChild(), Interface(w.f, "53"));
         QCOMPARE(trou->parent(), Interface(w.f, "FMarbello")->child(0));
         QCOMPARE(Interface(w.f, "FMarbello")->indexOfChild(trou), -1); // only the board's
+        QCOMPARE(Interface(w.f, "FMarbello")->child(99), nullptr);
         QCOMPARE(table->cellAt(4, 6), plateau->child(plateau->indexOfChild(trou)));
         QVERIFY(trou->state().focusable && trou->state().selectable && !plateau->child(33));
         // Only a marble is picked up, never a row or a column.
-        QVERIFY(!table->selectRow(1) && !table->unselectRow(1) && !table->unselectColumn(1));
+        QVERIFY(!table->selectRow(1) && !table->unselectRow(1) && !table->selectColumn(1) &&
+                !table->unselectColumn(1));
         QCOMPARE(table->selectedRowCount() + table->selectedColumnCount(), 0);
         QCOMPARE(trou->tableCellInterface()->rowIndex() * 10 +
                      trou->tableCellInterface()->columnIndex(),
