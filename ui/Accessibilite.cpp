@@ -288,8 +288,14 @@ private:
     Cellule cellule_;
 };
 
+// A mark drawn over the window, which neither the mouse nor the keys reach.
+bool Trace(const QWidget& controle) {
+    return controle.testAttribute(Qt::WA_TransparentForMouseEvents) &&
+           controle.focusPolicy() == Qt::NoFocus;
+}
+
 // The main window, without what only draws: the marble images (the board's cells), the picture
-// stores, the navy disc and the unnamed marks; the board comes first.
+// stores, the navy disc and the marks; the board comes first.
 class Fenetre : public QAccessibleWidget {
 public:
     explicit Fenetre(QWidget* fenetre) : QAccessibleWidget(fenetre, QAccessible::Window) {}
@@ -315,7 +321,8 @@ private:
             const QString nom = enfant->objectName();
             if (qobject_cast<CurseurPlateau*>(enfant) != nullptr) {
                 enfants.prepend(enfant);
-            } else if (!nom.isEmpty() && !nom.startsWith(QStringLiteral("imgBille")) &&
+            } else if (!nom.isEmpty() && !Trace(*enfant) &&
+                       !nom.startsWith(QStringLiteral("imgBille")) &&
                        !nom.startsWith(QStringLiteral("Image3_")) &&
                        nom != QStringLiteral("Image2") && nom != QStringLiteral("Shape1")) {
                 enfants << enfant;

@@ -108,6 +108,19 @@ private slots:
                  46);
     }
 
+    // The board first, then what the player reads and presses; nothing that only draws.
+    void laFenetreSansSesDessins() {
+        Fenetre w;
+        QAccessibleInterface* fenetre = Interface(w.f, "FMarbello");
+        QStringList enfants;
+        for (int i = 0; i < fenetre->childCount(); ++i) {
+            enfants << fenetre->child(i)->object()->objectName();
+        }
+        QCOMPARE(enfants.join(' '), "CurseurPlateau Label3 BOUTON0 BOUTON1 BOUTON2 BOUTON3 BOUTON4 "
+                                    "BOUTON5 BOUTON6 Image1_0 Image1_1 Frame5 Frame1 FraOpenClose "
+                                    "FraAIDE");
+    }
+
     // The message line is read whole, never with a selection.
     void laLigneSeLitEntiere() {
         Fenetre w("B3 53>55");
