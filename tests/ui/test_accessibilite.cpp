@@ -98,6 +98,7 @@ private slots:
         QCOMPARE(Interface(w.f, "FMarbello")->indexOfChild(trou), -1); // only the board's
         QCOMPARE(Interface(w.f, "FMarbello")->child(99), nullptr);
         QCOMPARE(table->cellAt(4, 6), plateau->child(plateau->indexOfChild(trou)));
+        QCOMPARE(plateau->indexOfChild(Interface(w.f, "B0")), -1);
         QVERIFY(trou->state().focusable && trou->state().selectable && !plateau->child(33));
         // Only a marble is picked up, never a row or a column.
         QVERIFY(!table->selectRow(1) && !table->unselectRow(1) && !table->selectColumn(1) &&
