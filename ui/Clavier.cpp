@@ -185,8 +185,8 @@ void Clavier::MontrerMenu(QPoint global) {
     menu_->popup(global);
 }
 
-// Tab goes from the board through the pills from top to bottom, then the build panel's "OK".
-// While a panel covers the board, it goes through the panel's controls only.
+// Tab goes from the board through the pills from top to bottom, then to the build panel's "OK",
+// next by creation. While a panel covers the board, it goes through the panel's controls only.
 void Clavier::RelierFocus() {
     marque_ = new MarqueFocus(&f_);
     marque_->setObjectName(QStringLiteral("MarqueFocus"));
@@ -201,7 +201,6 @@ void Clavier::RelierFocus() {
         QWidget::setTabOrder(precedent, bouton);
         precedent = boutons_[i] = bouton;
     }
-    QWidget::setTabOrder(precedent, f_.Command5);
     for (QWidget* controle : std::initializer_list<QWidget*>{
              f_.FraOpenClose, f_.FraAIDE, f_.Frame1, f_.File1, f_.Command1, f_.Command2,
              f_.Command3, f_.Command4, f_.Command5, f_.Command6}) {
@@ -212,7 +211,8 @@ void Clavier::RelierFocus() {
 
 bool Clavier::eventFilter(QObject* objet, QEvent* event) {
     const auto type = event->type();
-    const auto* touche = dynamic_cast<const QKeyEvent*>(event); // null unless a key event
+    // Read only for the key events.
+    const auto touche = [event] { return static_cast<const QKeyEvent*>(event); };
     if (objet == f_.FraOpenClose || objet == f_.FraAIDE || objet == f_.Frame1) {
         if (type == QEvent::Show || type == QEvent::Hide) {
             Panneau(type == QEvent::Show && objet != f_.Frame1);
@@ -223,24 +223,24 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
         return false;
     }
     if (objet == f_.File1 && type == QEvent::ShortcutOverride &&
-        (touche->key() == Qt::Key_Home || touche->key() == Qt::Key_End ||
-         touche->key() == Qt::Key_PageUp || touche->key() == Qt::Key_PageDown)) {
+        (touche()->key() == Qt::Key_Home || touche()->key() == Qt::Key_End ||
+         touche()->key() == Qt::Key_PageUp || touche()->key() == Qt::Key_PageDown)) {
         event->accept(); // the list's own moves, not the slider's
         return true;
     }
     if (objet == f_.File1 && type == QEvent::KeyPress) {
-        if (EstValidation(touche)) {
+        if (EstValidation(touche())) {
             f_.Command2->click();
             return true;
         }
-        if (touche->key() == Qt::Key_Delete) {
+        if (touche()->key() == Qt::Key_Delete) {
             f_.Command4->click();
             return true;
         }
         return false;
     }
     if (auto* bouton = qobject_cast<QPushButton*>(objet)) {
-        if (type == QEvent::KeyPress && EstValidation(touche)) {
+        if (type == QEvent::KeyPress && EstValidation(touche())) {
             bouton->click();
             return true;
         }
@@ -262,7 +262,8 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
         marque_->hide();
         break;
     case QEvent::KeyPress:
-        if (EstValidation(touche) || (touche->key() == Qt::Key_Space && touche->modifiers() == 0)) {
+        if (EstValidation(touche()) ||
+            (touche()->key() == Qt::Key_Space && touche()->modifiers() == 0)) {
             Presser(i);
             return true;
         }

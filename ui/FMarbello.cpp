@@ -146,8 +146,7 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
 }
 
 FMarbello::~FMarbello() {
-    // The keyboard's filters read the window's controls, which the window hides as it goes: they
-    // go first, while the window is still whole.
+    // Its filters read this window's controls: they must not see the hiding that destruction does.
     delete clavier_;
     if (glisser_.source >= 0) {
         QGuiApplication::restoreOverrideCursor();

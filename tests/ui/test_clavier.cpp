@@ -53,6 +53,7 @@ private slots:
         Ligne("theMouseHidesTheRing", "B3 touche:Up,Space droit:44", OuvertureCentre, "");
         Ligne("buildModeByKeys", "I1 Command3 touche:Space,Down,Space,Ctrl+Return",
               "ooo/ooo/ooooooo/ooo.ooo/ooo.ooo/ooo/ooo anneau 56", Reste31);
+        Ligne("okByTab", "I1 Command3 touche:Shift+Tab,Space", Plein, "Il reste 33 billes.");
         Ligne("newGame", "touche:Ctrl+N", OuvertureCentre, "");
         Ligne("checkerboard", "B3 touche:D", "non/ono/nononon/ono.ono/nononon/ono/non", "");
         Ligne("help", "touche:F1", "FraAIDE", "");
