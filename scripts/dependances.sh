@@ -7,7 +7,8 @@ paquets=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-
          libgtest-dev qt6-qpa-plugins fonts-dejavu-core fonts-liberation2)
 if [ "${1:-jeu}" = tests ]; then
     paquets+=(xvfb xauth xdotool x11-utils imagemagick clang clang-tidy clang-format
-              libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file weston qt6-wayland)
+              libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file weston qt6-wayland
+              at-spi2-core dbus python3-pyatspi)
 fi
 
 manquants=()

@@ -1,5 +1,6 @@
 #include "ui/FMarbello.h"
 
+#include "ui/Accessibilite.h"
 #include "ui/Apparence.h"
 #include "ui/Clavier.h"
 #include "ui/CurseurPlateau.h"
@@ -138,12 +139,14 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
         },
         this);
     CreerTravailleur();
+    InstallerAccessibilite();
     CreerControles();
     Form_Load();
     CentrerSurEcran();
     CreerAides();
     curseur_ = new CurseurPlateau(*this);
     clavier_ = new Clavier(*this);
+    PreparerAccessibilite(*this);
 }
 
 // The worker goes first: no answer may arrive while the window comes apart. The keyboard's

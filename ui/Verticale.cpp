@@ -1,5 +1,6 @@
 #include "ui/Verticale.h"
 
+#include "ui/Accessibilite.h"
 #include "ui/Apparence.h"
 #include "ui/FMarbello.h"
 #include "ui/Habillage.h"
@@ -34,6 +35,7 @@ Verticale::Verticale(FMarbello& principale)
     // A dragged thumb replays only once it is released.
     VScroll1->setTracking(false);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Verticale::VScroll1_Change);
+    PreparerAccessibilite(*this);
 
     Form_Load();
 }

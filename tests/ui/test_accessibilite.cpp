@@ -1,0 +1,147 @@
+// What a screen reader is handed of the window: the role, name, description and states of the
+// controls and of the board's holes after the player's gestures, the board as a table, and the
+// press action of the skinned buttons. (Offscreen, Qt drops every accessibility event: the events
+// are checked through the real bus, by test_atspi.py.)
+
+#include "OutilsFenetre.h"
+
+#include <QAccessible>
+#include <QMetaEnum>
+
+using namespace outils;
+
+namespace {
+
+QAccessibleInterface* Interface(FMarbello& f, const QString& nom) {
+    QObject* objet = nom == "VScroll1"    ? static_cast<QObject*>(Curseur())
+                     : nom == "FMarbello" ? &f
+                                          : Controle(f, nom);
+    return QAccessible::queryAccessibleInterface(objet);
+}
+
+// "Role name | description", then the value and its maximum, "focused", "selected".
+QString Lu(FMarbello& f, const QString& nom) {
+    QAccessibleInterface* i = Interface(f, nom);
+    QString lu = QMetaEnum::fromType<QAccessible::Role>().valueToKey(i->role()) +
+                 (' ' + i->text(QAccessible::Name));
+    lu += i->text(QAccessible::Description).isEmpty() ? ""
+                                                      : " | " + i->text(QAccessible::Description);
+    if (auto* valeur = i->valueInterface()) {
+        lu += QStringLiteral(" %1/%2")
+                  .arg(valeur->currentValue().toInt())
+                  .arg(valeur->maximumValue().toInt());
+    }
+    return lu + (i->state().focused ? " focused" : "") + (i->state().selected ? " selected" : "");
+}
+
+} // namespace
+
+class TestAccessibilite : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lu_data() {
+        QTest::addColumn<QString>("gestes");
+        QTest::addColumn<QString>("controle");
+        QTest::addColumn<QString>("lu");
+        const QString bille = QStringLiteral("Cell Ligne %1 : bille"),
+                      vide = "Cell Ligne %1 : trou vide";
+        for (const auto& [gestes, controle, lu] : QList<std::array<QString, 3>>{
+                 {"", "FMarbello", "Window Jeu du Marbello"},
+                 {"", "B0",
+                  "Button Chercher une solution | Lancer une recherche de solution ou la stopper."},
+                 {"", "B5", "Button Reculer d'un coup | Reculer d'un coup"},
+                 {"", "I0",
+                  "Button Enregistrer la partie en cours | Enregistrer la partie en cours"},
+                 {"B3", "B3", "Button Nouvelle partie | Commencer ou recommencer une partie"},
+                 {"", "Command4", "Button Supprimer la partie choisie"},
+                 {"", "File1", "List Parties enregistrées"},
+                 {"", "Text1", "EditableText Nom de la partie"},
+                 {"B3 53>55", "Label3", "StatusBar Il reste 31 billes."},
+                 {"", "Label2",
+                  "Link Envoyer un coucou à l'auteur... | "
+                  "mailto:auteur@example.org?subject=Marbello V1.0"},
+                 {"", "Frame5", "Animation Recherche en cours"},
+                 {"B3 B0", "VScroll1", "ScrollBar Coup de la solution 0/31"},
+                 {"", "CurseurPlateau", "Table Plateau focused"},
+                 {"", "42", bille.arg("1, colonne 3")},
+                 {"B3", "55", vide.arg("4, colonne 4") + " focused"},
+                 {"B3 53>55 B5", "54", bille.arg("3, colonne 4")},
+                 {"B3 B1", "53", bille.arg("2, colonne 4") + " | noire"},
+                 {"B3 B1", "85", bille.arg("4, colonne 7") + " | blanche"},
+                 {"B3 B1", "55", vide.arg("4, colonne 4") + " focused"},
+                 {"B3 B1 B1", "53", bille.arg("2, colonne 4")},
+                 {"I1 Command3 44", "44", vide.arg("3, colonne 3")},
+                 {"B3 touche:Up,Tab", "54", bille.arg("3, colonne 4")},
+                 {"B3 touche:Up,Up,Space", "53", bille.arg("2, colonne 4") + " focused selected"},
+                 {"B3 touche:Up,Up,Space,Escape", "53", bille.arg("2, colonne 4") + " focused"}}) {
+            QTest::newRow(qPrintable(gestes + " / " + controle)) << gestes << controle << lu;
+        }
+    }
+    void lu() {
+        QFETCH(QString, gestes);
+        QFETCH(QString, controle);
+        QFETCH(QString, lu);
+        Fenetre w(gestes);
+        QCOMPARE(Lu(w.f, controle), lu);
+    }
+
+    // Row and column from the top left of the 7 by 7 square; the picked marble is the selection.
+    void lePlateauEstUnTableau() {
+        Fenetre w("B3 touche:Up,Up,Space");
+        QAccessibleInterface* plateau = Interface(w.f, "CurseurPlateau");
+        QAccessibleInterface* trou = Interface(w.f, "86");
+        QAccessibleTableInterface* table = plateau->tableInterface();
+        QCOMPARE(table->selectedCells(), QList{Interface(w.f, "53")});
+        QCOMPARE(plateau->focusChild(), Interface(w.f, "53"));
+        QCOMPARE(trou->parent(), Interface(w.f, "FMarbello")->child(0));
+        QCOMPARE(Interface(w.f, "FMarbello")->indexOfChild(trou), -1); // only the board's
+        QCOMPARE(Interface(w.f, "FMarbello")->child(99), nullptr);
+        QCOMPARE(table->cellAt(4, 6), plateau->child(plateau->indexOfChild(trou)));
+        QCOMPARE(plateau->indexOfChild(Interface(w.f, "B0")), -1);
+        QVERIFY(trou->state().focusable && trou->state().selectable && !plateau->child(33));
+        // Only a marble is picked up, never a row or a column.
+        QVERIFY(!table->selectRow(1) && !table->unselectRow(1) && !table->selectColumn(1) &&
+                !table->unselectColumn(1));
+        QCOMPARE(table->selectedRowCount() + table->selectedColumnCount(), 0);
+        QCOMPARE(trou->tableCellInterface()->rowIndex() * 10 +
+                     trou->tableCellInterface()->columnIndex(),
+                 46);
+    }
+
+    // The board first, then what the player reads and presses; nothing that only draws.
+    void laFenetreSansSesDessins() {
+        Fenetre w;
+        QAccessibleInterface* fenetre = Interface(w.f, "FMarbello");
+        QStringList enfants;
+        for (int i = 0; i < fenetre->childCount(); ++i) {
+            enfants << fenetre->child(i)->object()->objectName();
+        }
+        QCOMPARE(enfants.join(' '), "CurseurPlateau Label3 BOUTON0 BOUTON1 BOUTON2 BOUTON3 BOUTON4 "
+                                    "BOUTON5 BOUTON6 Image1_0 Image1_1 Frame5 Frame1 FraOpenClose "
+                                    "FraAIDE");
+    }
+
+    // The message line is read whole, never with a selection.
+    void laLigneSeLitEntiere() {
+        Fenetre w("B3 53>55");
+        QAccessibleTextInterface* texte = Interface(w.f, "Label3")->textInterface();
+        QCOMPARE(texte->text(0, texte->characterCount()), QStringLiteral("Il reste 31 billes."));
+        QCOMPARE(texte->selectionCount(), 0);
+    }
+
+    // The press action does what the click does, once the caller has had its answer.
+    void appuyerCliqueLeBouton() {
+        Fenetre w;
+        for (const QString nom : {"B1", "I1"}) {
+            QAccessibleInterface* bouton = Interface(w.f, nom);
+            QVERIFY(bouton->state().focusable);
+            bouton->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QTRY_COMPARE(Vue(w.f), "File1");
+        QCOMPARE(Lu(w.f, "B1").section(" | ", 0, 0), "Button Normal");
+    }
+};
+
+QTEST_MAIN(TestAccessibilite)
+#include "test_accessibilite.moc"
