@@ -139,7 +139,11 @@ public:
     }
 
 private:
-    QString Texte() const { return static_cast<const QLabel*>(widget())->text(); }
+    // The message line's caption, or the hint's spoken text.
+    QString Texte() const {
+        const auto* ligne = qobject_cast<const QLabel*>(widget());
+        return ligne != nullptr ? ligne->text() : widget()->property("texte").toString();
+    }
 };
 
 // The waiting indicator: one busy animation; its twelve dots, which only change colour, are no
@@ -288,7 +292,8 @@ private:
     Cellule cellule_;
 };
 
-// A mark drawn over the window, which neither the mouse nor the keys reach.
+// A mark drawn over the window, which neither the mouse nor the keys reach; the hint, spoken, is
+// no mere mark.
 bool Trace(const QWidget& controle) {
     return controle.testAttribute(Qt::WA_TransparentForMouseEvents) &&
            controle.focusPolicy() == Qt::NoFocus;
@@ -321,7 +326,7 @@ private:
             const QString nom = enfant->objectName();
             if (qobject_cast<CurseurPlateau*>(enfant) != nullptr) {
                 enfants.prepend(enfant);
-            } else if (!nom.isEmpty() && !Trace(*enfant) &&
+            } else if (!nom.isEmpty() && (!Trace(*enfant) || nom == QStringLiteral("Indice")) &&
                        !nom.startsWith(QStringLiteral("imgBille")) &&
                        !nom.startsWith(QStringLiteral("Image3_")) &&
                        nom != QStringLiteral("Image2") && nom != QStringLiteral("Shape1")) {
@@ -363,7 +368,7 @@ Sorte SorteDe(const QWidget* controle) {
     if (nom.startsWith(QStringLiteral("BOUTON")) || nom.startsWith(QStringLiteral("Image1_"))) {
         return Sorte::Bouton;
     }
-    if (nom == QStringLiteral("Label3")) {
+    if (nom == QStringLiteral("Label3") || nom == QStringLiteral("Indice")) {
         return Sorte::Message;
     }
     if (nom == QStringLiteral("Frame5")) {
@@ -458,11 +463,11 @@ void AnnoncerImage(QWidget& image) {
     }
 }
 
-void AnnoncerMessage(QLabel& ligne, const QString& ancien) {
-    if (ligne.text() == ancien || !QAccessible::isActive()) {
+void AnnoncerMessage(QWidget& ligne, const QString& ancien, const QString& texte) {
+    if (texte == ancien || !QAccessible::isActive()) {
         return;
     }
-    QAccessibleTextUpdateEvent evenement(&ligne, 0, ancien, ligne.text());
+    QAccessibleTextUpdateEvent evenement(&ligne, 0, ancien, texte);
     QAccessible::updateAccessibility(&evenement);
 }
 

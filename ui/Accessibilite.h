@@ -5,7 +5,6 @@
 // show as bare labels and pictures. They are found by the controls' layout names, so the windows
 // only install them and name their standard controls.
 
-class QLabel;
 class QString;
 class QWidget;
 
@@ -25,8 +24,8 @@ void PreparerAccessibilite(QWidget& racine);
 // picture it shows.
 void AnnoncerImage(QWidget& image);
 
-// Tells a screen reader that the message line now reads its new text, in place of ancien, so that
-// it speaks it as it would speak a status bar's change.
-void AnnoncerMessage(QLabel& ligne, const QString& ancien);
+// Tells a screen reader that the message line (or the hint) now reads texte in place of ancien, so
+// that it speaks it as it would speak a status bar's change.
+void AnnoncerMessage(QWidget& ligne, const QString& ancien, const QString& texte);
 
 } // namespace marbello

@@ -76,7 +76,7 @@ void FMarbello::MettreEnGras(int index) {
 void FMarbello::EcrireMessage(const QString& message) {
     const QString ancien = Label3->text();
     Label3->setText(message);
-    AnnoncerMessage(*Label3, ancien);
+    AnnoncerMessage(*Label3, ancien, Label3->text());
     Label3->setProperty("Tag", message);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/Indice.h"
 
+#include "ui/Accessibilite.h"
 #include "ui/TravailleurRecherche.h"
 
 #include <QApplication>
@@ -89,6 +90,7 @@ void Indice::Recevoir(const ReponseRecherche& reponse) {
     show();
     setAccessibleDescription(Texte());
     qApp->installEventFilter(this);
+    AnnoncerMessage(*this, {}, Texte());
     emit Annonce(Texte());
 }
 

@@ -119,7 +119,7 @@ private slots:
         }
         QCOMPARE(enfants.join(' '), "CurseurPlateau Label3 BOUTON0 BOUTON1 BOUTON2 BOUTON3 BOUTON4 "
                                     "BOUTON5 BOUTON6 Image1_0 Image1_1 Frame5 Frame1 FraOpenClose "
-                                    "FraAIDE MarqueGagnable");
+                                    "FraAIDE Indice MarqueGagnable");
     }
 
     // The message line is read whole, never with a selection.
