@@ -110,10 +110,11 @@ void Indice::paintEvent(QPaintEvent* /*event*/) {
     }
     QPainter peintre(this);
     peintre.setRenderHint(QPainter::Antialiasing);
+    // A square frame, so that it is never taken for the keyboard's round cursor.
     const QRectF bille = QRectF(place_({coup_->X, coup_->Y})).adjusted(1.5, 1.5, -1.5, -1.5);
-    QPainterPath anneau;
-    anneau.addEllipse(bille);
-    Tracer(peintre, anneau, 3.0);
+    QPainterPath cadre;
+    cadre.addRoundedRect(bille, 4.0, 4.0);
+    Tracer(peintre, cadre, 3.0);
     const QPointF centre = QRectF(place_(Arrivee(*coup_))).center();
     const qreal r = 7.0;
     QPainterPath losange;
