@@ -2,7 +2,9 @@
 
 #include "bench/RechercheLitterale.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 
 namespace marbello {
 
@@ -108,6 +110,15 @@ std::string TexteCoups(const std::vector<Coup>& coups) {
             std::to_string(c.X) + ',' + std::to_string(c.Y) + ',' + std::to_string(c.Direction);
     }
     return texte;
+}
+
+double Quantile(std::vector<double> v, double q) {
+    if (v.empty()) {
+        return 0;
+    }
+    std::sort(v.begin(), v.end());
+    const auto i = static_cast<size_t>(std::lround(q * static_cast<double>(v.size() - 1)));
+    return v[std::min(i, v.size() - 1)];
 }
 
 } // namespace marbello

@@ -34,4 +34,7 @@ const char* NomIssue(Issue issue);
 // "X,Y,D X,Y,D ...", or "-" for no move.
 std::string TexteCoups(const std::vector<Coup>& coups);
 
+// The value below which a share q (0 to 1) of the measures lie; 0 for none.
+double Quantile(std::vector<double> mesures, double q);
+
 } // namespace marbello

@@ -122,15 +122,6 @@ Mesure MesurerDansUnProcessus(const char* programme, bool avecTable, const Grill
     return m;
 }
 
-double Quantile(std::vector<double> v, double q) {
-    if (v.empty()) {
-        return 0;
-    }
-    std::sort(v.begin(), v.end());
-    const auto i = static_cast<size_t>(std::lround(q * static_cast<double>(v.size() - 1)));
-    return v[std::min(i, v.size() - 1)];
-}
-
 // One search over one set.
 struct Colonne {
     std::vector<double> ms;

@@ -7,6 +7,7 @@
 // QT_QPA_PLATFORM names another platform.
 
 #include "bench/PositionsAleatoires.h"
+#include "bench/Resolution.h"
 #include "ui/FMarbello.h"
 #include "ui/MarqueGagnable.h"
 
@@ -22,18 +23,6 @@
 #include <vector>
 
 using namespace marbello;
-
-namespace {
-
-double Quantile(std::vector<double> valeurs, double q) {
-    std::sort(valeurs.begin(), valeurs.end());
-    return valeurs.empty()
-               ? 0.0
-               : valeurs[std::min(valeurs.size() - 1,
-                                  static_cast<size_t>(q * static_cast<double>(valeurs.size())))];
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
