@@ -99,7 +99,6 @@ private slots:
         Ligne("hintWithoutSolution", Perdue + " B0 touche:H", Perdue, "Pas de solution");
         Ligne("hintGoneAtTheNextPress", "B3 touche:H corps", OuvertureCentre, fin);
         Ligne("hintNotOverAPanel", "B3 B2 touche:H", "FraAIDE", fin);
-        Ligne("markOffByDefault", "B3", OuvertureCentre, fin);
         Ligne("markOffAgain", "touche:I B3 touche:I", OuvertureCentre, fin);
         Ligne("markOnAgain", "touche:I B3 touche:I touche:I", OuvertureCentre + " marque +", fin);
         Ligne("markAtTheFirstHole", "touche:I 44",
