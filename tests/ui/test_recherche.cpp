@@ -94,7 +94,6 @@ private slots:
     void aides_data() {
         Colonnes();
         const QString fin;
-        Ligne("hint", "B3 touche:H", OuvertureCentre + " indice 35>55", fin);
         Ligne("hintBeforeTheFirstHole", "touche:H", Plein, "Choisissez une bille à retirer");
         Ligne("hintWithoutSolution", Perdue + " B0 touche:H", Perdue, "Pas de solution");
         Ligne("hintGoneAtTheNextPress", "B3 touche:H corps", OuvertureCentre, fin);
