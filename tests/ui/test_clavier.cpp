@@ -18,6 +18,16 @@ QString Focus() {
     return QApplication::focusWidget()->objectName();
 }
 
+// Where the focus goes from here, Tab after Tab.
+QString Tabs(FMarbello& f, int n) {
+    QStringList vus{Focus()};
+    while (n-- > 0) {
+        Jouer(f, QStringLiteral("touche:Tab"));
+        vus << Focus();
+    }
+    return vus.join(' ');
+}
+
 // The items of the menu, each with its key, and which are enabled ('+') or not ('-').
 QString Menu(const FMarbello& f) {
     QStringList items;
@@ -91,12 +101,7 @@ private slots:
     // controls and gives it back to the board when it closes, as a click on a pill does.
     void tabOrder() {
         Fenetre w;
-        QStringList vus{Focus()};
-        for (int i = 0; i < 10; ++i) {
-            Jouer(w.f, QStringLiteral("touche:Tab"));
-            vus << Focus();
-        }
-        QCOMPARE(vus.join(' '), QStringLiteral("CurseurPlateau BOUTON0 BOUTON2 BOUTON1 Image1_0 "
+        QCOMPARE(Tabs(w.f, 10), QStringLiteral("CurseurPlateau BOUTON0 BOUTON2 BOUTON1 Image1_0 "
                                                "Image1_1 BOUTON4 BOUTON5 BOUTON6 BOUTON3 "
                                                "CurseurPlateau"));
         QCOMPARE(Vue(w.f), Plein + " anneau 55"); // reached by Tab, the board shows its ring
@@ -114,12 +119,7 @@ private slots:
         Jouer(w.f, QStringLiteral("touche:Tab B2"));
         QCOMPARE(Focus(), QStringLiteral("CurseurPlateau"));
         Jouer(w.f, QStringLiteral("touche:Ctrl+O"));
-        vus = QStringList{Focus()};
-        for (int i = 0; i < 5; ++i) {
-            Jouer(w.f, QStringLiteral("touche:Tab"));
-            vus << Focus();
-        }
-        QCOMPARE(vus.join(' '), QStringLiteral("File1 Command4 Command2 Command6 Command3 File1"));
+        QCOMPARE(Tabs(w.f, 5), QStringLiteral("File1 Command4 Command2 Command6 Command3 File1"));
     }
 
     // Up and Down (and End) choose a game, Return opens it, Delete throws it away.

@@ -94,12 +94,10 @@ private slots:
     void aides_data() {
         Colonnes();
         const QString fin;
-        Ligne("hint", "B3 touche:H", OuvertureCentre + " indice 35>55", fin);
         Ligne("hintBeforeTheFirstHole", "touche:H", Plein, "Choisissez une bille à retirer");
         Ligne("hintWithoutSolution", Perdue + " B0 touche:H", Perdue, "Pas de solution");
         Ligne("hintGoneAtTheNextPress", "B3 touche:H corps", OuvertureCentre, fin);
         Ligne("hintNotOverAPanel", "B3 B2 touche:H", "FraAIDE", fin);
-        Ligne("markOffByDefault", "B3", OuvertureCentre, fin);
         Ligne("markOffAgain", "touche:I B3 touche:I", OuvertureCentre, fin);
         Ligne("markOnAgain", "touche:I B3 touche:I touche:I", OuvertureCentre + " marque +", fin);
         Ligne("markAtTheFirstHole", "touche:I 44",

@@ -28,7 +28,8 @@ class TestX11 : public QObject {
     QString fenetre_;
     QRect place_; // of the main window on the screen
 
-    // Starts the program and waits for its one window that meets the criteria.
+    // Starts the program and waits for its one window that meets the criteria; the main window
+    // until its board shows.
     bool Lancer(const QStringList& criteres, const QString& programme = Programme()) {
         programme_.start(programme);
         const bool montree = QTest::qWaitFor([&] {
@@ -36,7 +37,8 @@ class TestX11 : public QObject {
             return !fenetre_.isEmpty();
         });
         place_ = Geometrie(fenetre_);
-        return montree;
+        return montree &&
+               (criteres != titre_ || QTest::qWaitFor([&] { return Bille(5, 5); }, 10000));
     }
     // A point of the main window on the screen, or with trou the centre of the marble of cell
     // (x, y); Xy writes it as xdotool takes it.
@@ -75,7 +77,6 @@ private slots:
     // the button held all the way.
     void decoupeeEtJoueeALaSouris() {
         QVERIFY(Lancer(titre_));
-        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
         QCOMPARE(place_.size(), QSize(439, 400));
         for (const QPoint coin :
              {QPoint(0, 0), QPoint(420, 34), QPoint(438, 200), QPoint(2, 398)}) {
@@ -93,7 +94,6 @@ private slots:
     // gives back to the board, a shortcut and another jump.
     void joueeAuClavier() {
         QVERIFY(Lancer(titre_));
-        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
         QVERIFY(Outil("xdotool key --delay 100 space Up Up Return Down Down Return Tab"));
         QTRY_VERIFY_WITH_TIMEOUT(Vide(5, 3) && Vide(5, 4) && Bille(5, 5), 5000);
         QVERIFY(Cliquer({367, 351})); // "<<<"
@@ -108,7 +108,6 @@ private slots:
     void deplacementSystemeSuiviParLaVerticale() {
         QVERIFY(Outil("xprop -root -f _NET_SUPPORTED 32a -set _NET_SUPPORTED _NET_WM_MOVERESIZE"));
         QVERIFY(Lancer(titre_));
-        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
         QVERIFY(Outil("xdotool mousemove" + Xy(5, 5) + "click 1 sleep 0.3 mousemove" +
                       Xy(373, 18, false) + "click 1"));
         const auto verticale = [this] {
@@ -146,7 +145,6 @@ private slots:
             QVERIFY(partie.open(QIODevice::WriteOnly) && partie.write("16\r\n") == 4);
         }
         QVERIFY(Lancer(titre_, dossier.filePath("marbello")));
-        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
         QVERIFY(Cliquer({417, 283})); // the open icon
         QTest::qWait(500);
         QVERIFY(Cliquer({170, 193}) && Cliquer({296, 236}, "2"));
@@ -161,7 +159,6 @@ private slots:
     // it, so that a tool-tip shows under the resting pointer.
     void bulleSansClicPrealable() {
         QVERIFY(Lancer(titre_));
-        QTRY_VERIFY_WITH_TIMEOUT(Bille(5, 5), 10000);
         const QStringList siens{"--pid", QString::number(programme_.processId())};
         QCOMPARE(Fenetres(siens).size(), 1);
         QVERIFY(Outil("xdotool mousemove" + Xy(Depart) + "mousemove_relative 2 1"));
