@@ -348,7 +348,7 @@ QUrl AdresseDuLien(const QString& nom) {
     return nom == QStringLiteral("Label6") ? AdresseArticle() : QUrl();
 }
 
-enum class Sorte { Standard, Fenetre, Bouton, Message, Attente, Lien, Plateau, Case };
+enum class Sorte { Standard, Fenetre, Bouton, Message, Marque, Attente, Lien, Plateau, Case };
 
 // What a control of the main window is to a screen reader, by its layout name.
 Sorte SorteDe(const QWidget* controle) {
@@ -374,6 +374,9 @@ Sorte SorteDe(const QWidget* controle) {
     if (nom == QStringLiteral("Frame5")) {
         return Sorte::Attente;
     }
+    if (nom == QStringLiteral("MarqueGagnable")) {
+        return Sorte::Marque;
+    }
     return AdresseDuLien(nom).isEmpty() ? Sorte::Standard : Sorte::Lien;
 }
 
@@ -388,6 +391,8 @@ QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
         return new LigneMessage(controle);
     case Sorte::Attente:
         return new Attente(controle);
+    case Sorte::Marque: // read, like the message line, as a state of the game; named by the mark
+        return new QAccessibleWidget(controle, QAccessible::StatusBar);
     case Sorte::Lien:
         return new Lien(controle, AdresseDuLien(controle->objectName()));
     case Sorte::Plateau:

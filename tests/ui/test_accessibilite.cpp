@@ -62,6 +62,10 @@ private slots:
                   "Link Envoyer un coucou à l'auteur... | "
                   "mailto:auteur@example.org?subject=Marbello V1.0"},
                  {"", "Frame5", "Animation Recherche en cours"},
+                 {"B3 53>55 touche:H", "Indice",
+                  "StatusBar Indice : ligne 3, colonne 2 vers ligne 3, colonne 4"},
+                 {"B3 touche:I", "MarqueGagnable",
+                  "StatusBar Une solution existe | Une solution existe"},
                  {"B3 B0", "VScroll1", "ScrollBar Coup de la solution 0/31"},
                  {"", "CurseurPlateau", "Table Plateau focused"},
                  {"", "42", bille.arg("1, colonne 3")},
