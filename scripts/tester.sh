@@ -9,6 +9,8 @@ cd "$racine"
 "$racine/scripts/dependances.sh" tests
 
 export XDG_RUNTIME_DIR="$(mktemp -d /tmp/marbello-xdg.XXXXXX)"
+# The game run by the tests keeps its settings there, never in the user's own.
+export XDG_CONFIG_HOME="$XDG_RUNTIME_DIR/config"
 export QT_QPA_PLATFORMTHEME=
 cpus="$(nproc)"
 

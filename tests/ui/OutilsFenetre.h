@@ -40,6 +40,7 @@
 #include <QListView>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -177,7 +178,10 @@ inline void Geste(FMarbello& f, const QString& mot) {
     } else if (verbe == "touche") {
         const QKeySequence touches = QKeySequence::fromString(a);
         Exiger(!touches.isEmpty() && touches[touches.count() - 1].key() != Qt::Key_unknown, mot);
+        const bool pendant = f.RechercheEnCours;
         QTest::keySequence(f.windowHandle(), touches); // to the control with the focus
+        // As after a click: a search the keys started ends before the next gesture.
+        Exiger(pendant || QTest::qWaitFor([&f] { return !f.RechercheEnCours; }), mot);
         Repondre(f);
     } else if (verbe == "curseur" || verbe == "tenir") {
         Exiger(Curseur() != nullptr, mot);
@@ -244,7 +248,17 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
 }
 
 // A window shown offscreen, its saved games in a folder of its own.
+// Settings of the test run's own, read by the window as it is built: the player's are never
+// touched, and a run does not find what the one before it left.
+struct ReglagesPrives {
+    ReglagesPrives() {
+        static const QTemporaryDir dossier;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dossier.path());
+    }
+};
+
 struct Fenetre {
+    ReglagesPrives reglages;
     QTemporaryDir dossier;
     FMarbello f{dossier.path()};
     explicit Fenetre(const QString& gestes = {}) {

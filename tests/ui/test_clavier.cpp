@@ -78,7 +78,7 @@ private slots:
         // The slider's move after a search that found one of a single move.
         for (const char* touches : {"PgDown=1", "PgDown,PgUp=0", "End=1", "PgDown,Home=0"}) {
             const bool fin = QString::fromLatin1(touches).endsWith('1');
-            Ligne(touches, Deux + " touche:S," + QString::fromLatin1(touches).chopped(2),
+            Ligne(touches, Deux + " touche:S touche:" + QString::fromLatin1(touches).chopped(2),
                   (fin ? Une : Deux) + " curseur " + (fin ? "1/1" : "0/1"),
                   fin ? "C'est terminé." : "Il reste 2 billes.");
         }

@@ -218,8 +218,7 @@ int main(int argc, char* argv[]) {
     if (argc == 2 && (QByteArray(argv[1]) == "quitter" || QByteArray(argv[1]) == "fermer")) {
         return FinirPendantUneRecherche(argv[1]);
     }
-    const QTemporaryDir reglages;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
+    const ReglagesPrives reglages; // before init() clears them
     TestRecherche test;
     return QTest::qExec(&test, argc, argv);
 }
