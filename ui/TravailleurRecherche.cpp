@@ -39,6 +39,11 @@ void TravailleurRecherche::Retenir(bool retenu) {
     changement_.notify_all();
 }
 
+void TravailleurRecherche::AttendreRetenu() {
+    std::unique_lock garde(verrou_);
+    changement_.wait(garde, [this] { return retenu_ && enCours_ && !abandon_; });
+}
+
 void TravailleurRecherche::AttendreInactif() {
     std::unique_lock garde(verrou_);
     changement_.wait(garde, [this] { return !enCours_ && !demande_; });
@@ -66,6 +71,7 @@ void TravailleurRecherche::Boucle(const std::stop_token& arret) {
         demande_.reset();
         enCours_ = position;
         abandon_ = false;
+        changement_.notify_all(); // for AttendreRetenu
         changement_.wait(garde, arret, [this] { return !retenu_ || abandon_; });
         garde.unlock();
         const ReponseRecherche reponse = Resoudre(recherche, position, arret);

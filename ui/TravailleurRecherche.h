@@ -43,8 +43,10 @@ public:
     uint64_t PasAttente() const { return pasAttente_.load(std::memory_order_relaxed); }
 
     // For tests: while held, a search asked for waits before its first position (Arreter and the
-    // destruction still end it); AttendreInactif blocks until no search is under way or waiting.
+    // destruction still end it); AttendreRetenu blocks until a search waits so; AttendreInactif
+    // until no search is under way or waiting.
     void Retenir(bool retenu);
+    void AttendreRetenu();
     void AttendreInactif();
 
 signals:

@@ -61,10 +61,11 @@ private slots:
         Reponses r;
         r.travailleur.Retenir(true);
         r.travailleur.Chercher(Position(Sans));
+        r.travailleur.AttendreRetenu();
         r.travailleur.Arreter();
         r.Attendre();
-        QVERIFY(r.recues.size() <= 1);
-        QVERIFY(r.recues.empty() || r.recues[0].arretee);
+        QCOMPARE(r.recues.size(), size_t{1});
+        QVERIFY(r.recues[0].arretee);
     }
 };
 
