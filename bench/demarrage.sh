@@ -10,9 +10,10 @@ essais="${2:-10}"
 
 xvfb_pid=""
 if [ -z "${DISPLAY:-}" ]; then
-    # A private server that picks a free display itself and writes its number on descriptor 3.
+    # A private server that picks a free display itself and writes its number on descriptor 3. It
+    # never starts afresh when a run's program leaves, which the next run could meet half way.
     numero="$(mktemp)"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numero" >/dev/null 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do [ -s "$numero" ] && break; sleep 0.1; done
     export DISPLAY=":$(head -n1 "$numero")"
