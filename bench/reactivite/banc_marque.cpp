@@ -8,14 +8,12 @@
 
 #include "bench/PositionsAleatoires.h"
 #include "bench/Resolution.h"
+#include "bench/reactivite/ApplicationDeBanc.h"
 #include "ui/FMarbello.h"
 #include "ui/MarqueGagnable.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -25,12 +23,7 @@
 using namespace marbello;
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    const QTemporaryDir reglages; // the mark's choice is not the player's
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
+    const ApplicationDeBanc application(argc, argv);
 
     int nbAleatoires = 1000;
     int nbArbitraires = 1000;

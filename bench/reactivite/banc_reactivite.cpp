@@ -12,17 +12,15 @@
 // unless QT_QPA_PLATFORM names another platform (xcb under an X server includes the real cost of
 // repainting the waiting dots).
 
+#include "bench/reactivite/ApplicationDeBanc.h"
 #include "model/Grille.h"
 #include "solver/Recherche.h"
 #include "ui/FMarbello.h"
 #include "ui/MarqueGagnable.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -186,12 +184,7 @@ int Usage() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    const QTemporaryDir reglages; // the mark's choice is not the player's
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, reglages.path());
+    const ApplicationDeBanc application(argc, argv);
 
     int repetitions = 5;
     std::vector<int> arrets;
