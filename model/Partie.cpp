@@ -56,7 +56,7 @@ Annonce Partie::CommencerPartie() {
 
 ResultatCoup Partie::JouerCoup(Cellule source, Cellule cible) {
     assert(EstTrou(source.x, source.y) && EstTrou(cible.x, cible.y));
-    if (plateau_[cible] != CaseVide) {
+    if (plateau_[source] != CaseBille || plateau_[cible] != CaseVide) {
         return {};
     }
     Cellule sautee;
@@ -123,16 +123,15 @@ std::optional<std::string> Partie::ParcourirHistorique(Sens sens) {
     return MessageCompte(billes);
 }
 
-std::string Partie::RepartirDeLaPosition(const Grille& position) {
+void Partie::RepartirDeLaPosition(const Grille& position) {
     plateau_ = position;
-    return RepartirDeLaPosition();
+    RepartirDeLaPosition();
 }
 
-std::string Partie::RepartirDeLaPosition() {
-    partieEnCours_ = true;
+void Partie::RepartirDeLaPosition() {
     coupCourant_ = 0;
     coupMax_ = 0;
-    return MessageCompte(EnregistrerPosition(0));
+    partieEnCours_ = EnregistrerPosition(0) < NbTrous;
 }
 
 } // namespace marbello

@@ -69,8 +69,9 @@ public:
     // game is under way. The caller has already refused it during a search.
     Annonce CommencerPartie();
 
-    // The jump from source to cible, judged by the rule of a move made with the mouse. A refused
-    // move changes nothing. Precondition: both cells are holes (checked in debug builds).
+    // The jump from source to cible, judged by the rule of a move made with the mouse: a marble
+    // at source, a marble between, an empty hole at cible. A refused move changes nothing.
+    // Precondition: both cells are holes (checked in debug builds).
     ResultatCoup JouerCoup(Cellule source, Cellule cible);
 
     // A marble put in or taken out by hand. Precondition: c is a hole.
@@ -81,11 +82,11 @@ public:
     // refused (nothing changed).
     std::optional<std::string> ParcourirHistorique(Sens sens);
 
-    // The game goes on, under way, from the board as it stands (a built position) or from
-    // position (an opened game, a replayed solution): snapshot 0 is the board and both counters
-    // are 0. Returns the count message.
-    std::string RepartirDeLaPosition();
-    std::string RepartirDeLaPosition(const Grille& position);
+    // The game goes on from the board as it stands (a built position) or from position (an
+    // opened or pasted game, a replayed solution): snapshot 0 is the board and both counters are
+    // 0. It is under way unless every hole holds a marble: then the first hole is still to choose.
+    void RepartirDeLaPosition();
+    void RepartirDeLaPosition(const Grille& position);
 
 private:
     // Copies the playable square into snapshot n and returns its marble count.

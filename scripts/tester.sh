@@ -52,14 +52,13 @@ LSAN_OPTIONS="suppressions=$racine/scripts/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$cpus"
 
-echo "== Tests sous ThreadSanitizer : le modèle, la recherche et son fil de travail"
+echo "== Tests sous ThreadSanitizer : le modèle, la recherche et son fil"
 drapeaux="-fsanitize=thread -fno-omit-frame-pointer"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="-O1 $drapeaux" -DCMAKE_EXE_LINKER_FLAGS="$drapeaux" >/dev/null
-cmake --build build-tsan -j "$cpus" --target test_model test_solver test_travailleur
-for test in model/test_model solver/test_solver ui/test_travailleur; do
-    QT_QPA_PLATFORM=offscreen \
-    TSAN_OPTIONS="halt_on_error=1:suppressions=$racine/scripts/tsan.supp" "build-tsan/tests/$test"
+cmake --build build-tsan -j "$cpus" --target test_model test_solver
+for test in model/test_model solver/test_solver; do
+    TSAN_OPTIONS=halt_on_error=1 "build-tsan/tests/$test"
 done
 
 echo "== clang-format"

@@ -17,6 +17,15 @@ Bits BitsDepuisGrille(const Grille& plateau) {
     return b;
 }
 
+Grille GrilleDepuisBits(Bits position) {
+    Grille plateau;
+    for (int k = 0; k < NbTrous; ++k) {
+        const Cellule c = CelluleBille(k);
+        plateau[c] = (position >> BitCase(c.x, c.y) & 1U) != 0 ? CaseBille : CaseVide;
+    }
+    return plateau;
+}
+
 Bits ImageBits(Bits position, int symetrie) {
     const auto& image = Tables.imageBit[static_cast<size_t>(symetrie)];
     Bits resultat = 0;

@@ -130,6 +130,8 @@ inline constexpr TablesSauts Tables{};
 
 // The marbles (code 1) on the holes of the cross; every other cell is ignored.
 Bits BitsDepuisGrille(const Grille& plateau);
+// The board holding those marbles, every other hole empty.
+Grille GrilleDepuisBits(Bits position);
 Bits ImageBits(Bits position, int symetrie);
 // The smallest of the 8 symmetric images in the form Trous: a position and its images share one
 // key.

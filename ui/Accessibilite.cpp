@@ -47,7 +47,8 @@ public:
 
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override {
-        if (action == pressAction() && widget()->isEnabled()) {
+        // Never a control the player cannot reach: a link of the hidden help panel.
+        if (action == pressAction() && widget()->isEnabled() && widget()->isVisible()) {
             Cliquer(widget());
         }
     }
@@ -69,11 +70,6 @@ public:
         const bool parlante =
             std::any_of(legende.begin(), legende.end(), [](QChar c) { return c.isLetter(); });
         return parlante ? legende : widget()->toolTip();
-    }
-    QAccessible::State state() const override {
-        QAccessible::State etat = QAccessibleWidget::state();
-        etat.focusable = true;
-        return etat;
     }
 };
 

@@ -147,7 +147,7 @@ void Clavier::CreerMenu() {
         libre);
     Ajouter(
         QStringLiteral("Coller une position"), {QKeySequence::Paste}, [this] { CollerPosition(); },
-        libre);
+        [this, libre] { return libre() && !f_.PanneauOuvert(); });
 }
 
 QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches,
@@ -211,7 +211,16 @@ void Clavier::RelierFocus() {
              f_.Command3, f_.Command4, f_.Command5, f_.Command6}) {
         controle->installEventFilter(this);
     }
+    // The help panel's links, reached by Tab between its text and "Fermer".
+    QWidget::setTabOrder(f_.Label6, f_.Label4);
+    QWidget::setTabOrder(f_.Label4, f_.Label2);
+    QWidget::setTabOrder(f_.Label2, f_.Command1);
+    for (QLabel* lien : {f_.Label6, f_.Label4, f_.Label2}) {
+        lien->setFocusPolicy(Qt::TabFocus);
+        lien->installEventFilter(this);
+    }
     connect(f_.Text1, &QLineEdit::returnPressed, f_.Command2, &QPushButton::click);
+    connect(&f_, &FMarbello::PanneauChange, this, &Clavier::Panneau);
 }
 
 bool Clavier::eventFilter(QObject* objet, QEvent* event) {
@@ -219,11 +228,39 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
     // Read only for the key events.
     const auto touche = [event] { return static_cast<const QKeyEvent*>(event); };
     if (objet == f_.FraOpenClose || objet == f_.FraAIDE || objet == f_.Frame1) {
-        if (type == QEvent::Show || type == QEvent::Hide) {
-            Panneau(type == QEvent::Show && objet != f_.Frame1);
-        }
         if (type == QEvent::Show && objet == f_.FraAIDE) {
             f_.Command1->setFocus(Qt::OtherFocusReason);
+        } else if (type == QEvent::Hide && objet == f_.Frame1) {
+            Panneau(false);
+        }
+        return false;
+    }
+    // A single letter is the focused control's: the list's search by first letter, not a
+    // shortcut. Only the board and the pills give letters to the shortcuts.
+    if (type == QEvent::ShortcutOverride &&
+        std::find(boutons_.begin(), boutons_.end(), objet) == boutons_.end()) {
+        const auto* cle = touche();
+        if ((cle->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0 &&
+            cle->key() >= Qt::Key_A && cle->key() <= Qt::Key_Z) {
+            event->accept();
+            return true;
+        }
+    }
+    if (objet == f_.Label2 || objet == f_.Label4 || objet == f_.Label6) {
+        if (type == QEvent::KeyPress &&
+            (EstValidation(touche()) || touche()->key() == Qt::Key_Space)) {
+            objet == f_.Label2 ? f_.Label2_Click()
+                               : (objet == f_.Label4 ? f_.Label4_Click() : f_.Label6_Click());
+            return true;
+        }
+        if (type == QEvent::FocusIn) {
+            const auto* lien = static_cast<QWidget*>(objet);
+            marque_->setGeometry(
+                QRect(lien->mapTo(&f_, QPoint(0, 0)), lien->size()).adjusted(-4, -3, 4, 3));
+            marque_->raise();
+            marque_->show();
+        } else if (type == QEvent::FocusOut) {
+            marque_->hide();
         }
         return false;
     }
@@ -256,7 +293,8 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
     switch (type) {
     case QEvent::FocusIn: {
         const auto raison = static_cast<QFocusEvent*>(event)->reason();
-        if (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason) {
+        if (i < Pilules.size() &&
+            (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)) {
             marque_->setGeometry(Pilules[i].place);
             marque_->raise();
             marque_->show();
@@ -267,8 +305,8 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
         marque_->hide();
         break;
     case QEvent::KeyPress:
-        if (EstValidation(touche()) ||
-            (touche()->key() == Qt::Key_Space && touche()->modifiers() == 0)) {
+        if (i < Pilules.size() && (EstValidation(touche()) || (touche()->key() == Qt::Key_Space &&
+                                                               touche()->modifiers() == 0))) {
             Presser(i);
             return true;
         }
@@ -324,9 +362,10 @@ void Clavier::CopierPosition() {
         QString::fromStdString(TexteDepuisGrille(f_.Jeu().Plateau())));
 }
 
-// Only the board as Ctrl+C writes it; it starts the record afresh, as an opened game does.
+// Only the board as Ctrl+C writes it; it starts the record afresh, as an opened game does. Under a
+// panel the board is out of reach, as it is for the mouse.
 void Clavier::CollerPosition() {
-    if (f_.RechercheEnCours) {
+    if (f_.RechercheEnCours || f_.PanneauOuvert()) {
         return;
     }
     const QString texte = QGuiApplication::clipboard()->text().trimmed();
@@ -335,13 +374,7 @@ void Clavier::CollerPosition() {
         f_.EcrireMessage(QStringLiteral("Position non reconnue"));
         return;
     }
-    if (f_.Verticale != nullptr) {
-        f_.Verticale->hide();
-    }
-    f_.SolutionAffichee = false;
-    f_.partie_.RepartirDeLaPosition(*plateau);
-    f_.AfficherPlateau();
-    f_.BOUTON[3]->setText(QString::fromUtf8(TexteNouvellePartie));
+    f_.RepartirDe(*plateau);
 }
 
 } // namespace marbello

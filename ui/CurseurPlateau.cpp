@@ -30,6 +30,8 @@ CurseurPlateau::CurseurPlateau(FMarbello& fenetre) : QWidget(&fenetre), fenetre_
     setGeometry(plateau.adjusted(-8, -8, 8, 8));
     fenetre_.installEventFilter(this);
     stackUnder(fenetre_.Shape1); // a panel's disc covers the ring with the holes
+    // A picked marble whose hole another road emptied or filled is put down.
+    connect(&fenetre_, &FMarbello::PlateauChange, this, &CurseurPlateau::Poser);
     show();
     setFocus(Qt::OtherFocusReason);
 }
@@ -66,7 +68,7 @@ bool CurseurPlateau::eventFilter(QObject* objet, QEvent* event) {
 void CurseurPlateau::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers touches = event->modifiers() & ~Qt::KeypadModifier;
     const bool plus = event->key() == Qt::Key_Plus && (touches & ~Qt::ShiftModifier) == 0;
-    if (fenetre_.Shape1->isVisibleTo(&fenetre_) || (touches != Qt::NoModifier && !plus)) {
+    if (fenetre_.PanneauOuvert() || (touches != Qt::NoModifier && !plus)) {
         event->ignore();
         return;
     }

@@ -8,6 +8,8 @@
 #include "ui/FiltreGlobal.h"
 #include "ui/Forme.h"
 #include "ui/Habillage.h"
+#include "ui/Indice.h"
+#include "ui/MarqueGagnable.h"
 #include "ui/TravailleurRecherche.h"
 #include "ui/Vignette.h"
 
@@ -149,9 +151,12 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
     PreparerAccessibilite(*this);
 }
 
-// The worker goes first: no answer may arrive while the window comes apart. The keyboard's
-// filters go before the controls they watch are hidden and destroyed.
+// The hint and the mark go before the worker they ask, the worker before the window: no answer may
+// arrive while it comes apart. The keyboard's filters go before the controls they watch are hidden
+// and destroyed.
 FMarbello::~FMarbello() {
+    delete indice_;
+    delete marque_;
     travailleur_.reset();
     delete clavier_;
     if (glisser_.source >= 0) {

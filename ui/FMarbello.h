@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Partie.h"
-#include "solver/Recherche.h"
+#include "solver/FilRecherche.h"
 #include "ui/IndicateurAttente.h"
 #include "ui/Verticale.h"
 
@@ -32,7 +32,6 @@ class Forme;
 class Indice;
 class MarqueGagnable;
 class TravailleurRecherche;
-struct ReponseRecherche;
 class Vignette;
 
 // The main window: the skinned board with its 33 marble images, the button bar, the message line
@@ -51,7 +50,6 @@ public:
     explicit FMarbello(const QString& dossierParties = {}, QWidget* parent = nullptr);
     ~FMarbello() override;
 
-    Partie& Jeu() { return partie_; }
     const Partie& Jeu() const { return partie_; }
 
     // True while a search runs: every handler that would change the board then does nothing.
@@ -68,7 +66,19 @@ public:
     void AfficherPlateau();
     // One move back or forward through the record.
     void ParcourirHistorique(Sens sens);
+    // The game goes on from position, as after opening a game or building one, with a record of
+    // its own; a full board waits for its first hole. Refused during a search.
+    void RepartirDe(const Grille& position);
+    // A panel (help, open or save) covers the board: the holes are out of reach.
+    bool PanneauOuvert() const;
 
+signals:
+    // After every change of the board, whatever made it.
+    void PlateauChange();
+    // A panel opened over the board, or the last one closed.
+    void PanneauChange(bool ouvert);
+
+public:
     QString DossierParties() const { return dossierParties_; }
 
     // The board's keyboard cursor.
@@ -215,6 +225,7 @@ private:
     void PlateauModifie();
 
     std::unique_ptr<TravailleurRecherche> travailleur_;
+    Question question_;       // the button's latest
     EtatRecherche recherche_; // the last search's start and solution, for the replay
     IndicateurAttente indicateur_;
     QTimer* minuterieAttente_ = nullptr; // turns the dots once per picture during a search

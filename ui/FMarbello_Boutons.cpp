@@ -89,6 +89,7 @@ void FMarbello::MasquerJeu() {
     Frame5->hide();
     Label3->setProperty("Tag", Label3->text());
     Label3->setText(QString());
+    emit PanneauChange(true);
 }
 
 // Leaves the panels alone: each caller hides its own first.
@@ -96,6 +97,11 @@ void FMarbello::RetablirJeu() {
     Label3->setText(Label3->property("Tag").toString());
     Shape1->hide();
     Frame5->setVisible(Frame5->property("Tag").toString() == QStringLiteral("True"));
+    emit PanneauChange(false);
+}
+
+bool FMarbello::PanneauOuvert() const {
+    return Shape1->isVisibleTo(this);
 }
 
 void FMarbello::Command1_Click() {

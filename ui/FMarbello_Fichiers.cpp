@@ -101,8 +101,7 @@ void FMarbello::Command5_Click() {
         return;
     }
     Frame1->hide();
-    partie_.RepartirDeLaPosition();
-    AfficherPlateau();
+    RepartirDe(partie_.Plateau());
 }
 
 void FMarbello::Command6_Click() {
@@ -128,8 +127,28 @@ void FMarbello::OuvrirPartie(const QString& nomFichier) {
         EcrireMessage(ouverture.message);
         return;
     }
-    partie_.RepartirDeLaPosition(GrilleDepuisBilles(ouverture.billes));
+    RepartirDe(GrilleDepuisBilles(ouverture.billes));
+}
+
+void FMarbello::RepartirDe(const Grille& position) {
+    if (RechercheEnCours) {
+        return;
+    }
+    if (Verticale != nullptr) {
+        Verticale->hide();
+    }
+    SolutionAffichee = false;
+    partie_.RepartirDeLaPosition(position);
     AfficherPlateau();
+    const QString nouvelle = QString::fromUtf8(TexteNouvellePartie);
+    if (partie_.PartieEnCours()) {
+        BOUTON[3]->setText(nouvelle);
+    } else {
+        if (BOUTON[3]->text() == nouvelle) {
+            BOUTON[3]->setText(QString::fromUtf8(TexteGoRelance));
+        }
+        EcrireMessage(QString::fromUtf8(TexteChoisir));
+    }
 }
 
 // The name as listed (with its extension), or empty when nothing is selected.

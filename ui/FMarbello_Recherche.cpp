@@ -36,8 +36,7 @@ void FMarbello::CreerVerticale() {
 // Called once, from the constructor.
 void FMarbello::CreerTravailleur() {
     travailleur_ = std::make_unique<TravailleurRecherche>();
-    connect(travailleur_.get(), &TravailleurRecherche::Reponse, this, &FMarbello::RecevoirReponse,
-            Qt::QueuedConnection);
+    connect(travailleur_.get(), &TravailleurRecherche::Reponse, this, &FMarbello::RecevoirReponse);
     minuterieAttente_ = new QTimer(this);
     minuterieAttente_->setInterval(ImageMs);
     connect(minuterieAttente_, &QTimer::timeout, this, &FMarbello::TournerPoints);
@@ -54,22 +53,16 @@ void FMarbello::CreerAides() {
     marque_ = new MarqueGagnable(*this, *travailleur_);
 }
 
-// Its marks go on the board, which a panel may cover.
 void FMarbello::DemanderIndice() {
-    if (Shape1->isVisibleTo(this)) {
-        return;
-    }
-    indice_->Demander(partie_.Plateau(), partie_.PartieEnCours());
+    indice_->Demander();
 }
 
 void FMarbello::BasculerMarque() {
     marque_->Activer(!marque_->Active());
-    marque_->Suivre(partie_.Plateau(), partie_.PartieEnCours());
 }
 
 void FMarbello::PlateauModifie() {
-    indice_->Effacer();
-    marque_->Suivre(partie_.Plateau(), partie_.PartieEnCours());
+    emit PlateauChange();
 }
 
 void FMarbello::ChercherSolution() {
@@ -98,14 +91,13 @@ void FMarbello::ChercherSolution() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     pasAffiches_ = travailleur_->PasAttente();
     minuterieAttente_->start();
-    travailleur_->Chercher(partie_.Plateau());
+    question_ = travailleur_->Chercher(partie_.Plateau());
 }
 
-// The board cannot change while the search runs; an answer for any other position belongs to an
-// earlier question.
+// The board cannot change while the search runs; any other answer belongs to an earlier question,
+// a stopped one among them.
 void FMarbello::RecevoirReponse(const ReponseRecherche& reponse) {
-    if (!RechercheEnCours || reponse.position != BitsDepuisGrille(recherche_.PlateauDepart) ||
-        reponse.position != BitsDepuisGrille(partie_.Plateau())) {
+    if (!RechercheEnCours || !question_.Repond(reponse)) {
         return;
     }
     if (reponse.solution) {

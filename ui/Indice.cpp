@@ -1,6 +1,7 @@
 #include "ui/Indice.h"
 
 #include "ui/Accessibilite.h"
+#include "ui/FMarbello.h"
 #include "ui/TravailleurRecherche.h"
 
 #include <QApplication>
@@ -25,25 +26,29 @@ void Tracer(QPainter& peintre, const QPainterPath& forme, qreal epaisseur) {
 
 } // namespace
 
-Indice::Indice(QWidget& fenetre, TravailleurRecherche& travailleur,
+Indice::Indice(FMarbello& fenetre, TravailleurRecherche& travailleur,
                std::function<QRect(Cellule)> place, std::function<void(const QString&)> ecrire)
-    : QWidget(&fenetre), travailleur_(travailleur), place_(std::move(place)),
+    : QWidget(&fenetre), fenetre_(fenetre), travailleur_(travailleur), place_(std::move(place)),
       ecrire_(std::move(ecrire)) {
     setObjectName(QStringLiteral("Indice"));
     setAccessibleName(QStringLiteral("Indice"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
-    connect(&travailleur_, &TravailleurRecherche::Reponse, this, &Indice::Recevoir,
-            Qt::QueuedConnection);
+    connect(&travailleur_, &TravailleurRecherche::Reponse, this, &Indice::Recevoir);
+    connect(&fenetre_, &FMarbello::PlateauChange, this, &Indice::Effacer);
+    // Shortcuts never reach the filter below: a panel's key is no key press.
+    connect(&fenetre_, &FMarbello::PanneauChange, this, [this](bool ouvert) {
+        if (ouvert) {
+            Effacer();
+        }
+    });
 }
 
-void Indice::Demander(const Grille& plateau, bool partieEnCours) {
+void Indice::Demander() {
     Effacer();
-    if (!partieEnCours) {
-        return;
+    if (fenetre_.Jeu().PartieEnCours() && !fenetre_.PanneauOuvert()) {
+        question_ = travailleur_.Chercher(fenetre_.Jeu().Plateau());
     }
-    question_ = plateau;
-    travailleur_.Chercher(plateau);
 }
 
 void Indice::Effacer() {
@@ -68,20 +73,18 @@ QString Indice::Texte() const {
         .arg(arrivee.x - 1);
 }
 
-// An answer about another position, or to a question withdrawn, is not this hint's.
+// Only the answer to the latest question: the board has not changed since, nor has a panel opened.
+// A stopped search leaves no hint.
 void Indice::Recevoir(const ReponseRecherche& reponse) {
-    if (!question_ || reponse.position != BitsDepuisGrille(*question_)) {
-        return;
-    }
-    if (reponse.arretee) {
-        travailleur_.Chercher(*question_); // stopped for another's sake: asked again
+    if (!question_ || !question_->Repond(reponse)) {
         return;
     }
     question_.reset();
-    if (!reponse.solution || reponse.solution->Coups.size() < 2) {
-        if (!reponse.solution) {
-            ecrire_(QStringLiteral("Pas de solution"));
-        }
+    if (reponse.arretee || (reponse.solution && reponse.solution->Coups.size() < 2)) {
+        return;
+    }
+    if (!reponse.solution) {
+        ecrire_(QStringLiteral("Pas de solution"));
         return;
     }
     coup_ = reponse.solution->Coups[1];

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Partie.h"
-#include "solver/PositionBinaire.h"
+#include "solver/FilRecherche.h"
 
 #include <QString>
 #include <QWidget>
@@ -10,8 +10,8 @@
 
 namespace marbello {
 
+class FMarbello;
 class TravailleurRecherche;
-struct ReponseRecherche;
 
 // The hint: the first move of the first solution from the board's position, the move the search
 // front end would replay first. A square frame marks the marble to move and a diamond the hole
@@ -23,12 +23,14 @@ class Indice : public QWidget {
     Q_PROPERTY(QString texte READ Texte NOTIFY Annonce)
 
 public:
-    // place: a hole's rectangle on the window; ecrire: the window's message line.
-    Indice(QWidget& fenetre, TravailleurRecherche& travailleur, std::function<QRect(Cellule)> place,
-           std::function<void(const QString&)> ecrire);
+    // place: a hole's rectangle on the window; ecrire: the window's message line. Any change of
+    // the board, and a panel that opens over it, takes the hint away.
+    Indice(FMarbello& fenetre, TravailleurRecherche& travailleur,
+           std::function<QRect(Cellule)> place, std::function<void(const QString&)> ecrire);
 
-    // Asks for the hint of plateau; before the first hole there is none to ask for.
-    void Demander(const Grille& plateau, bool partieEnCours);
+    // Asks for the hint of the board's position; there is none to ask for before the first hole,
+    // nor while a panel covers the board.
+    void Demander();
     // Takes the marks away and forgets a question still unanswered.
     void Effacer();
     // "Indice : ligne R, colonne C vers ligne R, colonne C", rows and columns from 1 at the top
@@ -45,11 +47,12 @@ protected:
 private:
     void Recevoir(const ReponseRecherche& reponse);
 
+    FMarbello& fenetre_;
     TravailleurRecherche& travailleur_;
     std::function<QRect(Cellule)> place_;
     std::function<void(const QString&)> ecrire_;
-    std::optional<Grille> question_; // the position asked about, until its answer comes
-    std::optional<Coup> coup_;       // the move shown
+    std::optional<Question> question_; // until its answer comes
+    std::optional<Coup> coup_;         // the move shown
 };
 
 } // namespace marbello

@@ -1,5 +1,6 @@
 #include "ui/MarqueGagnable.h"
 
+#include "ui/FMarbello.h"
 #include "ui/TravailleurRecherche.h"
 
 #include <QPainter>
@@ -17,14 +18,15 @@ QSettings Reglages() {
 
 } // namespace
 
-MarqueGagnable::MarqueGagnable(QWidget& fenetre, TravailleurRecherche& travailleur)
-    : QWidget(&fenetre), travailleur_(travailleur), active_(Reglages().value(Cle, false).toBool()) {
+MarqueGagnable::MarqueGagnable(FMarbello& fenetre, TravailleurRecherche& travailleur)
+    : QWidget(&fenetre), fenetre_(fenetre), travailleur_(travailleur),
+      active_(Reglages().value(Cle, false).toBool()) {
     setObjectName(QStringLiteral("MarqueGagnable"));
     // In the navy ring left empty between the board disc and the skin's edge, below left.
     setGeometry(64, 316, 18, 18);
     hide();
-    connect(&travailleur_, &TravailleurRecherche::Reponse, this, &MarqueGagnable::Recevoir,
-            Qt::QueuedConnection);
+    connect(&travailleur_, &TravailleurRecherche::Reponse, this, &MarqueGagnable::Recevoir);
+    connect(&fenetre_, &FMarbello::PlateauChange, this, &MarqueGagnable::Suivre);
 }
 
 QString MarqueGagnable::TexteEtat(bool gagnable) {
@@ -34,40 +36,41 @@ QString MarqueGagnable::TexteEtat(bool gagnable) {
 void MarqueGagnable::Activer(bool active) {
     active_ = active;
     Reglages().setValue(Cle, active);
+    Suivre();
 }
 
 // A change while an answer is pending asks for the new position, which gives up the old search.
-void MarqueGagnable::Suivre(const Grille& plateau, bool partieEnCours) {
-    if (!active_ || !partieEnCours) {
+void MarqueGagnable::Suivre() {
+    const Partie& jeu = fenetre_.Jeu();
+    if (!active_ || !jeu.PartieEnCours()) {
         // Once the game is over nobody needs the answer; turned off, the mark leaves alone a
         // search that may be the button's.
-        if (attente_ && !partieEnCours) {
+        if (question_ && !jeu.PartieEnCours()) {
             travailleur_.Arreter();
         }
+        position_.reset();
         question_.reset();
-        attente_ = false;
         Montrer(std::nullopt);
         return;
     }
-    if (question_ == plateau) {
+    if (position_ == jeu.Plateau()) {
         return;
     }
-    question_ = plateau;
-    attente_ = true;
+    position_ = jeu.Plateau();
     Montrer(std::nullopt);
-    travailleur_.Chercher(plateau);
+    question_ = travailleur_.Chercher(*position_);
 }
 
+// A stopped search, the player's or one given up for another question, leaves the mark unknown
+// until the board changes: asking again would stop the other question's search in turn.
 void MarqueGagnable::Recevoir(const ReponseRecherche& reponse) {
-    if (!attente_ || reponse.position != BitsDepuisGrille(*question_)) {
+    if (!question_ || !question_->Repond(reponse)) {
         return;
     }
-    if (reponse.arretee) {
-        travailleur_.Chercher(*question_); // stopped for another's sake: asked again
-        return;
+    question_.reset();
+    if (!reponse.arretee) {
+        Montrer(reponse.solution.has_value());
     }
-    attente_ = false;
-    Montrer(reponse.solution.has_value());
 }
 
 void MarqueGagnable::Montrer(std::optional<bool> gagnable) {

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "model/Grille.h"
-#include "solver/PositionBinaire.h"
+#include "solver/FilRecherche.h"
 
 #include <QWidget>
 #include <optional>
 
 namespace marbello {
 
+class FMarbello;
 class TravailleurRecherche;
-struct ReponseRecherche;
 
 // The live mark: whether one marble can still be left alone from the board's position, a small
 // sign on the skin's empty ring below left of the board disc. A green disc with a tick reads "Une
@@ -20,13 +20,12 @@ class MarqueGagnable : public QWidget {
     Q_OBJECT
 
 public:
-    MarqueGagnable(QWidget& fenetre, TravailleurRecherche& travailleur);
+    // It follows every change of the window's board.
+    MarqueGagnable(FMarbello& fenetre, TravailleurRecherche& travailleur);
 
     bool Active() const { return active_; }
-    // Turns the mark on or off and keeps the choice; Suivre then shows it or not.
+    // Turns the mark on or off, keeps the choice, and shows the mark or not.
     void Activer(bool active);
-    // After every change of the board, and of the game under way.
-    void Suivre(const Grille& plateau, bool partieEnCours);
 
     static QString TexteEtat(bool gagnable);
 
@@ -38,14 +37,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Suivre();
     void Recevoir(const ReponseRecherche& reponse);
     void Montrer(std::optional<bool> gagnable);
 
+    FMarbello& fenetre_;
     TravailleurRecherche& travailleur_;
     bool active_ = false;
-    std::optional<Grille> question_; // the position the mark is about
-    bool attente_ = false;           // its answer is still to come
-    std::optional<bool> gagnable_;   // the state shown
+    std::optional<Grille> position_;   // the position the mark is about
+    std::optional<Question> question_; // its answer is still to come
+    std::optional<bool> gagnable_;     // the state shown
 };
 
 } // namespace marbello

@@ -64,8 +64,7 @@ int main(int argc, char* argv[]) {
             }
             QElapsedTimer chrono;
             chrono.start();
-            fenetre.Jeu().RepartirDeLaPosition(g);
-            fenetre.AfficherPlateau();
+            fenetre.RepartirDe(g);
             boucle.exec();
             ms.push_back(static_cast<double>(chrono.nsecsElapsed()) / 1e6);
             tardives += ms.back() > 100.0 ? 1 : 0;

@@ -70,8 +70,7 @@ struct Fenetre {
     QLabel* chercher = nullptr;
 
     explicit Fenetre(const Grille& position) {
-        fenetre.Jeu().RepartirDeLaPosition(position);
-        fenetre.AfficherPlateau();
+        fenetre.RepartirDe(position);
         fenetre.show();
         (void)QTest::qWaitForWindowExposed(&fenetre);
         chercher = fenetre.findChild<QLabel*>(QStringLiteral("BOUTON0"));

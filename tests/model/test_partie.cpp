@@ -37,10 +37,12 @@ std::string Operer(Partie& p, const std::string& mot, const std::string& mots) {
             .value_or("refus");
     }
     if (mot == "repart") {
-        return p.RepartirDeLaPosition();
+        p.RepartirDeLaPosition();
+        return "";
     }
     if (mot.starts_with("depuis:") && GrilleDepuisTexte(a)) {
-        return p.RepartirDeLaPosition(*GrilleDepuisTexte(a));
+        p.RepartirDeLaPosition(*GrilleDepuisTexte(a));
+        return "";
     }
     if (mot.starts_with("retire:") || mot.starts_with("pose:")) {
         mot[0] == 'r' ? p.RetirerBille(trou(0, 2)) : p.AjouterBille(trou(0, 2));
@@ -80,6 +82,9 @@ TEST(Partie, boardRecordAndMessageFollowTheSteps) {
         // Onto a marble, three away, diagonal, over a hole: each refused, none changes anything.
         {"go saute:53>55 saute:57>55 saute:24>54 saute:35>53 saute:52>54",
          "refus ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo 1/1"},
+        // From a hole emptied behind the player's back.
+        {"depuis:.../.../...o.../......./......./.../... saute:55>53",
+         "refus .../.../...o.../......./......./.../... 0/0"},
         {"depuis:.../.../...oo../......./......./.../... saute:64>44",
          "C'est terminé, Bravo !!! .../.../..o..../......./......./.../... 1/1"},
         {"depuis:o../.../.oo..../......./......./.../... saute:34>54",
@@ -98,7 +103,12 @@ TEST(Partie, boardRecordAndMessageFollowTheSteps) {
         {"depuis:o../.../.oo..../......./......./.../... go", // an opened game is under way
          "GO !|Choisissez une bille à retirer ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo 0/0"},
         {"depuis:.../.../......./......./......./.../... repart",
-         "Il reste 0 billes. .../.../......./......./......./.../... 0/0"},
+         " .../.../......./......./......./.../... 0/0"},
+        // A full board is no game under way: its first hole is still to choose.
+        {"depuis:ooo/ooo/ooooooo/ooooooo/ooooooo/ooo/ooo retire:55 go",
+         "Nouvelle partie| ooo/ooo/ooooooo/ooo.ooo/ooooooo/ooo/ooo 0/0"},
+        {"go saute:53>55 pose:53 pose:54 repart retire:57 go",
+         "Nouvelle partie| ooo/ooo/ooooooo/ooooooo/ooooooo/o.o/ooo 0/0"},
         {"go saute:53>55 saute:34>54 repart saute:55>53 recule recule",
          "refus ooo/o.o/o..oooo/ooooooo/ooooooo/ooo/ooo 0/1"},
     };

@@ -32,6 +32,7 @@
 #include "ui/Vignette.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
@@ -43,8 +44,11 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
+#include <condition_variable>
+#include <mutex>
 #include <stdexcept>
 
 namespace outils {
@@ -152,10 +156,64 @@ inline QPoint Point(const QWidget& f, const QString& nom) {
     return controle->mapTo(&f, controle->rect().center());
 }
 
+// Holds the searches of a window's worker before their first position while held; the search's
+// stop lets it go. Made on first use, a child of the window, installed in its worker.
+class Retenue : public QObject {
+public:
+    static Retenue& De(FMarbello& f) {
+        const QString nom = QStringLiteral("Retenue");
+        auto* retenue =
+            static_cast<Retenue*>(f.findChild<QObject*>(nom, Qt::FindDirectChildrenOnly));
+        if (retenue == nullptr) {
+            retenue = new Retenue(&f);
+            retenue->setObjectName(nom);
+            f.Travailleur().Avant([retenue](marbello::Bits, const std::stop_token& arret) {
+                std::unique_lock garde(retenue->verrou_);
+                ++retenue->retenues_;
+                retenue->changement_.notify_all();
+                retenue->changement_.wait(garde, arret, [retenue] { return !retenue->tenue_; });
+                --retenue->retenues_;
+            });
+        }
+        return *retenue;
+    }
+    void Tenir(bool oui) {
+        const std::scoped_lock garde(verrou_);
+        tenue_ = oui;
+        changement_.notify_all();
+    }
+    // A search waits, held: false after a few seconds without one.
+    bool AttendreRetenue() {
+        std::unique_lock garde(verrou_);
+        return changement_.wait_for(garde, std::chrono::seconds(10),
+                                    [this] { return retenues_ > 0; });
+    }
+
+private:
+    using QObject::QObject;
+    std::mutex verrou_;
+    std::condition_variable_any changement_;
+    bool tenue_ = false;
+    int retenues_ = 0;
+};
+
+// The worker has nothing under way or waiting and has sent every answer, which this thread has not
+// received yet; false after a few seconds.
+inline bool Inactif(FMarbello& f) {
+    QDeadlineTimer limite(10'000);
+    while (!f.Travailleur().Inactif()) {
+        if (limite.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(1);
+    }
+    return true;
+}
+
 // Lets every answer the worker owes come in; none while the button's search is held.
 inline void Repondre(FMarbello& f) {
     for (int i = 0; i < 3 && !f.RechercheEnCours; ++i) {
-        f.Travailleur().AttendreInactif();
+        Exiger(Inactif(f), QStringLiteral("réponse du fil de recherche"));
         QCoreApplication::sendPostedEvents();
     }
 }
@@ -228,16 +286,15 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
             Exiger(fin > i, mot);
             const QString pendant = mots.mid(i + 1, fin - i - 1).join(' ') + " B0";
             i = fin;
-            f.Travailleur().Retenir(true);
+            Retenue::De(f).Tenir(true);
             Presser(f, Qt::LeftButton, Point(f, "B0"), Point(f, "B0"));
             Exiger(f.RechercheEnCours, mot);
             Jouer(f, pendant);
-            f.Travailleur().Retenir(false);
+            Retenue::De(f).Tenir(false);
         } else if (mot.contains('/')) {
             const auto plateau = marbello::GrilleDepuisTexte(mot.toStdString());
             Exiger(plateau.has_value(), mot);
-            f.Jeu().RepartirDeLaPosition(*plateau);
-            f.AfficherPlateau();
+            f.RepartirDe(*plateau);
         } else {
             const bool pendant = f.RechercheEnCours;
             Presser(f, Qt::LeftButton, Point(f, mot.section('>', 0, 0)),
@@ -288,10 +345,10 @@ inline void VerifierLigne() {
     Fenetre w;
     try {
         Jouer(w.f, gestes);
+        Repondre(w.f);
     } catch (const Echec& e) {
         QFAIL(qPrintable(e.what() + QStringLiteral(" dans : ") + gestes));
     }
-    Repondre(w.f);
     const QString repos = Controle<QLabel>(w.f, "B0")->text() + " " +
                           QString::number(QGuiApplication::overrideCursor() == nullptr);
     QCOMPARE(gestes + " | " + Vue(w.f) + " | " + Message(w.f) + " | " + repos,

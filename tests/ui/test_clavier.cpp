@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QMenu>
 
 using namespace outils;
@@ -63,7 +64,24 @@ private slots:
         Ligne("theMouseHidesTheRing", "B3 touche:Up,Space droit:44", OuvertureCentre, "");
         Ligne("buildModeByKeys", "I1 Command3 touche:Space,Down,Space,Ctrl+Return",
               "ooo/ooo/ooooooo/ooo.ooo/ooo.ooo/ooo/ooo anneau 56", Reste31);
-        Ligne("okByTab", "I1 Command3 touche:Shift+Tab,Space", Plein, "Il reste 33 billes.");
+        Ligne("okByTab", "I1 Command3 53 touche:Shift+Tab,Space", Trou53, "Il reste 32 billes.");
+        // A full board, built or pasted, still waits for its first hole.
+        Ligne("fullBoardBuilt", "I1 Command3 touche:Shift+Tab,Space touche:Space",
+              OuvertureCentre + " anneau 55", "");
+        Ligne("fullBoardPasted", "touche:Ctrl+C,Ctrl+V,Left,Space",
+              "ooo/ooo/ooooooo/oo.oooo/ooooooo/ooo/ooo anneau 45", "");
+        Ligne("noPasteUnderAPanel", "B3 touche:Ctrl+C 53>55 touche:Ctrl+O,Ctrl+V,Esc", Apres1,
+              Reste31);
+        // A replay step empties the picked hole: the marble is put down, and jumps no more. (The
+        // slider window, shown offscreen, is active: the board's ring does not show.)
+        Ligne("pickedMarbleGoesDownWithTheBoard",
+              Deux + " touche:S touche:Left,Left,Space touche:PgDown touche:Right,Right,Space",
+              Une + " curseur 1/1", "C'est terminé.");
+        // A panel takes the hint away, and an answer that comes under it is not drawn.
+        Ligne("panelHidesTheHint", "B3 touche:H touche:F1", "FraAIDE", "");
+        Ligne("hintUnderAPanel", "B3 touche:H,F1", "FraAIDE", "");
+        // A letter in the file list is the list's: D chooses d.Mbo, not the checkerboard.
+        Ligne("letterInTheList", "ecrire:d.Mbo touche:Ctrl+O,D,Esc", Plein, Choisir);
         Ligne("newGame", "touche:Ctrl+N", OuvertureCentre, "");
         Ligne("checkerboard", "B3 touche:D", "non/ono/nononon/ono.ono/nononon/ono/non", "");
         Ligne("help", "touche:F1", "FraAIDE", "");
@@ -116,6 +134,16 @@ private slots:
         Jouer(w.f, QStringLiteral("B2"));
         QCOMPARE(Focus(), QStringLiteral("Command1"));
         QCOMPARE(marque->isVisible(), false);
+        // The help's links, each opened by Return.
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "lien");
+        QCOMPARE(Tabs(w.f, 4), QStringLiteral("Command1 Label6 Label4 Label2 Command1"));
+        Jouer(w.f, QStringLiteral("touche:Tab,Tab,Return"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(liens_.size(), 1);
+        QCOMPARE(marque->geometry().center(), Controle(w.f, QStringLiteral("Label4"))
+                                                  ->geometry()
+                                                  .translated(Controle(w.f, "FraAIDE")->pos())
+                                                  .center());
         Jouer(w.f, QStringLiteral("touche:Tab B2"));
         QCOMPARE(Focus(), QStringLiteral("CurseurPlateau"));
         Jouer(w.f, QStringLiteral("touche:Ctrl+O"));
@@ -184,6 +212,12 @@ private slots:
         QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("B3"))->text(),
                  QStringLiteral("Nouvelle partie"));
     }
+
+public slots:
+    void lien(const QUrl& adresse) { liens_ << adresse; }
+
+private:
+    QList<QUrl> liens_;
 };
 
 QTEST_MAIN(TestClavier)

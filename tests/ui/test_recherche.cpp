@@ -31,7 +31,7 @@ int FinirPendantUneRecherche(const QByteArray& comment) {
         f.show();
         QTimer::singleShot(0, &f, [&f, comment] {
             Jouer(f, Sans);
-            f.Travailleur().Retenir(true);
+            Retenue::De(f).Tenir(true);
             QTest::mouseClick(Controle(f, QStringLiteral("B0")), Qt::LeftButton);
             if (comment == "quitter") {
                 Jouer(f, QStringLiteral("B4"));
@@ -144,7 +144,7 @@ private slots:
                 &marbello::MarqueGagnable::EtatMontre, this,
                 [&montres](std::optional<bool> etat) { montres.push_back(etat); });
         Jouer(w.f, Gagnable);
-        w.f.Travailleur().AttendreInactif(); // its answer sent, not yet received
+        QVERIFY(Inactif(w.f)); // its answer sent, not yet received
         Jouer(w.f, Perdue);
         Repondre(w.f);
         QCOMPARE(montres, std::vector<std::optional<bool>>{false});
@@ -157,19 +157,21 @@ private slots:
         QCOMPARE(Vue(w.f), OuvertureCentre + " marque +");
     }
 
-    // While the search runs: the stop caption, the message, the hourglass and the dots. Once it has
-    // answered, the dots have turned, one grey and the next light, around their circle.
+    // While the search runs: the stop caption, the message, the hourglass and the dots, which turn
+    // one grey and the next light around their circle, a step at a time.
     void pendantLaRecherche() {
         Fenetre w(Sans);
         auto* chercher = Controle<QLabel>(w.f, QStringLiteral("B0"));
-        w.f.Travailleur().Retenir(true);
+        Retenue::De(w.f).Tenir(true);
         QTest::mouseClick(chercher, Qt::LeftButton);
+        QVERIFY(Retenue::De(w.f).AttendreRetenue());
         QCOMPARE((QStringList{chercher->text(), Vue(w.f), Message(w.f),
                               QString::number(QGuiApplication::overrideCursor()->shape())}),
                  (QStringList{"Arrêter la recherche", Sans + " Frame5", "Recherche en cours...",
                               QString::number(Qt::WaitCursor)}));
-        w.f.Travailleur().Retenir(false);
-        QTRY_COMPARE(Message(w.f), QStringLiteral("Pas de solution"));
+        for (int pas = 0; pas < 3; ++pas) {
+            w.f.Attente();
+        }
         QString tour;
         for (int i = 0; i < 12; ++i) {
             const auto* point = Controle<marbello::Forme>(w.f, QStringLiteral("SHwait%1").arg(i));
@@ -181,6 +183,8 @@ private slots:
         }
         QVERIFY2((tour + tour).contains("gc") && tour.count('m') == 10 && !tour.contains('?'),
                  qPrintable(tour));
+        Retenue::De(w.f).Tenir(false);
+        QTRY_COMPARE(Message(w.f), QStringLiteral("Pas de solution"));
     }
 
     // "Quitter", or closing the window, during a search ends the program, destructors run.
