@@ -72,22 +72,19 @@ public:
     // A panel (help, open or save) covers the board: the holes are out of reach.
     bool PanneauOuvert() const;
 
+    QString DossierParties() const { return dossierParties_; }
+    // The board's keyboard cursor.
+    CurseurPlateau& CurseurClavier() const { return *curseur_; }
+    // The thread every search runs on; tests hold it to act during a search.
+    TravailleurRecherche& Travailleur() { return *travailleur_; }
+    // Today's date, from which the save panel proposes a name; replaceable for tests.
+    std::function<QDate()> Aujourdhui = [] { return QDate::currentDate(); };
+
 signals:
     // After every change of the board, whatever made it.
     void PlateauChange();
     // A panel opened over the board, or the last one closed.
     void PanneauChange(bool ouvert);
-
-public:
-    QString DossierParties() const { return dossierParties_; }
-
-    // The board's keyboard cursor.
-    CurseurPlateau& CurseurClavier() const { return *curseur_; }
-
-    // --- Open and save panel (FMarbello_Fichiers.cpp) ---
-    // Today's date, from which the save panel proposes a name; replaceable for tests.
-    std::function<QDate()> Aujourdhui = [] { return QDate::currentDate(); };
-    // --- end of the open and save panel ---
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -207,12 +204,6 @@ private:
     QPoint ecartSouris_; // pointer minus the window's top-left corner, during a manual move
 
     // --- Search and replay (FMarbello_Recherche.cpp) ---
-public:
-    const EtatRecherche& Solveur() const { return recherche_; }
-    // The thread every search runs on; tests hold it to act during a search.
-    TravailleurRecherche& Travailleur() { return *travailleur_; }
-
-private:
     void CreerVerticale();
     void CreerTravailleur();
     void RecevoirReponse(const ReponseRecherche& reponse);
