@@ -22,7 +22,7 @@ function cellule(s) {
     return roff(s)
 }
 FNR == NR {
-    if (/^## /) { dedans = ($0 == "## Keys"); texte = 0; next }
+    if (/^## /) { dedans = ($0 == "## Keys"); next }
     if (!dedans) next
     if (/^<!--/) next
     if ($0 == "") { paragraphe = 0; next }
