@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and window tests, the tests
 # that drive the real program under an X server, the same tests built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, the tests of the threads' code with ThreadSanitizer, then
-# clang-format and clang-tidy on the project's own code.
+# UndefinedBehaviorSanitizer, the tests of the threads' code with ThreadSanitizer, the Debian
+# package through lintian, then clang-format and clang-tidy on the project's own code.
 set -euo pipefail
 racine="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$racine"
@@ -41,6 +41,12 @@ cmake --build build -j "$cpus"
 
 echo "== Tests"
 ctest --test-dir build --output-on-failure -j "$cpus"
+
+echo "== Paquet Debian, vu par lintian"
+rm -f build/marbello_*.deb
+# Silent when clean; lintian's own notice about running as root would be the only line.
+sortie="$(cmake --build build --target package 2>&1 &&
+    lintian --fail-on error,warning build/marbello_*.deb 2>&1)" || { echo "$sortie"; exit 1; }
 
 echo "== Tests sous AddressSanitizer et UndefinedBehaviorSanitizer"
 drapeaux="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"

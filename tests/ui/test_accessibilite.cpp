@@ -61,7 +61,7 @@ private slots:
                  {"B3 53>55", "Label3", "StatusBar Il reste 31 billes."},
                  {"", "Label2",
                   "Link Envoyer un coucou à l'auteur... | "
-                  "mailto:auteur@example.org?subject=Marbello V1.0"},
+                  "mailto:auteur@example.org?subject=Marbello V" MARBELLO_VERSION},
                  {"", "Frame5", "Animation Recherche en cours"},
                  {"B3 53>55 touche:H", "Indice",
                   "StatusBar Indice : ligne 3, colonne 2 vers ligne 3, colonne 4"},

@@ -155,9 +155,10 @@ private slots:
             QDesktopServices::setUrlHandler(schema, this, "Ouvrir");
         }
         Fenetre w(QStringLiteral("B2 Label2 Label4 Label6 Label5"));
-        QCOMPARE(ouvertes_, (QStringList{"mailto:auteur@example.org?subject=Marbello V1.0",
-                                         "https://auteur.example.org/",
-                                         "https://ludopolis.example.org/articles/marbello"}));
+        QCOMPARE(ouvertes_,
+                 (QStringList{"mailto:auteur@example.org?subject=Marbello V" MARBELLO_VERSION,
+                              "https://auteur.example.org/",
+                              "https://ludopolis.example.org/articles/marbello"}));
         for (const char* schema : {"mailto", "https"}) {
             QDesktopServices::unsetUrlHandler(schema);
         }
