@@ -84,7 +84,7 @@ Clavier::Clavier(FMarbello& fenetre) : QObject(&fenetre), f_(fenetre) {
     Raccourci({Qt::Key_End}, [this] { Rejouer(QAbstractSlider::SliderToMaximum); });
     Raccourci({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
               [this] {
-                  if (f_.Command5->isVisibleTo(&f_)) {
+                  if (f_.ModeConstruction()) {
                       f_.Command5->click();
                   }
               });
@@ -124,7 +124,7 @@ void Clavier::CreerMenu() {
         [&jeu, libre] { return libre() && jeu.CoupCourant() < jeu.CoupMax(); });
     Ajouter(
         TexteDamier, {Qt::Key_D}, [this] { f_.BOUTON_Click(1); }, {},
-        [this] { return f_.BOUTON[1]->text() != TexteDamier; });
+        [this] { return f_.ModeDamier(); });
     chercher_ = Ajouter(TexteChercher, {Qt::Key_S}, [this] { f_.BOUTON_Click(0); });
     Ajouter(QStringLiteral("Indice"), {Qt::Key_H}, [this] { f_.DemanderIndice(); });
     Ajouter(

@@ -71,6 +71,10 @@ public:
     void RepartirDe(const Grille& position);
     // A panel (help, open or save) covers the board: the holes are out of reach.
     bool PanneauOuvert() const;
+    // The marbles show the colours of their holes; the caption of BOUTON(1) then reads "Normal".
+    bool ModeDamier() const;
+    // The build panel is open: a left press removes a marble, a right press adds one.
+    bool ModeConstruction() const;
 
     QString DossierParties() const { return dossierParties_; }
     // The board's keyboard cursor.
@@ -106,7 +110,6 @@ private:
     QPixmap ImageDeLaRegle(int numero) const;
     QPixmap ImageDamier(int numero) const;
     void PeindreBilles();
-    bool ModeConstruction() const;
     void CommencerPartie();
     void BasculerDamier();
     void imgBille_MouseDown(int index, Qt::MouseButton bouton, QPoint global);

@@ -40,10 +40,9 @@ void FMarbello::PreparerImagesBilles() {
     }
 }
 
-// Plain white marbles, or in checkerboard mode black on even holes and white on odd ones. The
-// caption of BOUTON(1) names the mode a click would switch to.
+// Plain white marbles, or in checkerboard mode black on even holes and white on odd ones.
 QPixmap FMarbello::ImageDeLaRegle(int numero) const {
-    if (BOUTON[1]->text() == TexteDamier) {
+    if (!ModeDamier()) {
         return Image2->Picture();
     }
     return ImageDamier(numero);
@@ -52,6 +51,10 @@ QPixmap FMarbello::ImageDeLaRegle(int numero) const {
 // Image3(0) holds the black marble, Image3(1) the white one.
 QPixmap FMarbello::ImageDamier(int numero) const {
     return Image3[CouleurCase(numero) == Couleur::Noire ? 0 : 1]->Picture();
+}
+
+bool FMarbello::ModeDamier() const {
+    return BOUTON[1]->text() == TexteNormal;
 }
 
 bool FMarbello::ModeConstruction() const {
@@ -86,7 +89,7 @@ void FMarbello::CommencerPartie() {
 
 // Repaints what is on screen; the grid is not read.
 void FMarbello::BasculerDamier() {
-    const bool versDamier = BOUTON[1]->text() == TexteDamier;
+    const bool versDamier = !ModeDamier();
     for (size_t i = 0; i < imgBille.size(); ++i) {
         if (!imgBille[i]->AUneImage()) {
             continue;
