@@ -1,0 +1,227 @@
+// marbello-pourquoi [--games N] [--seed S] [--list]
+//
+// How often a lost position gets a short proof (stuck, classes, weights), over four sets made
+// here with fixed seeds and labelled by the game's search:
+// - "turning": the moments a winning line from the centre turns lost. Each of N games starts
+//   from the centre opening; at each move it plays, with chance 1/6, any jump, otherwise a jump
+//   that keeps the game winnable; its sample is the first lost position.
+// - "random play": N games of random jumps from the centre, each stopped after a random number
+//   (0 to 31) of moves; the positions that are lost.
+// - "arbitrary": N positions of 18 to 31 marbles, the count then the holes drawn at random (as the
+//   build mode can make them); those that are lost.
+// - "winnable": the positions just before each turning moment, and the winnable ones of the two
+//   other sets. No proof may be claimed on any of them: exit status 1 if one is.
+// Prints the share explained by set and by marble count, by kind, and the worst time from a
+// position to its explanation (ExpliquerPosition, a search included where no short proof exists).
+// --list prints each position with its set and kind instead.
+
+#include "bench/PositionsAleatoires.h"
+#include "solver/Pourquoi.h"
+#include "solver/Recherche.h"
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace marbello;
+
+namespace {
+
+Bits Centre() {
+    Grille g;
+    InitialiserPlateau(g);
+    RetirerBille(g, CelluleBille(NumeroCentre));
+    return BitsDepuisGrille(g);
+}
+
+std::vector<Bits> Suivantes(Bits p) {
+    std::vector<Bits> suivantes;
+    for (int d = 0; d < 4; ++d) {
+        for (Bits b = DepartsSaut(p, d); b != 0; b &= b - 1) {
+            const int saut =
+                Tables.indice[static_cast<size_t>(std::countr_zero(b))][static_cast<size_t>(d)];
+            suivantes.push_back(p ^ Tables.sauts[static_cast<size_t>(saut)].masque);
+        }
+    }
+    return suivantes;
+}
+
+class Oracle {
+public:
+    bool Gagnable(Bits p) {
+        if (std::popcount(p) == 1) {
+            return true;
+        }
+        if (PreuveCourte(p)) {
+            return false;
+        }
+        const auto connu = memoire_.find(p);
+        if (connu != memoire_.end()) {
+            return connu->second;
+        }
+        Grille g;
+        for (int k = 0; k < NbTrous; ++k) {
+            const Cellule c = CelluleBille(k);
+            g[c] = ((p >> BitCase(c.x, c.y)) & 1) != 0 ? CaseBille : CaseVide;
+        }
+        recherche_.Demarrer(g);
+        const size_t avant = recherche_.Solution.size();
+        recherche_.ExplorerPosition(g);
+        const bool gagnable = recherche_.Solution.size() > avant;
+        memoire_[p] = gagnable;
+        return gagnable;
+    }
+
+private:
+    Recherche recherche_;
+    std::map<Bits, bool> memoire_;
+};
+
+struct Lot {
+    const char* nom;
+    std::vector<Bits> positions;
+};
+
+std::vector<Lot> Lots(int n, uint64_t graine, Oracle& oracle) {
+    std::vector<Lot> ensembles{
+        {"turning", {}}, {"random play", {}}, {"arbitrary", {}}, {"winnable", {}}};
+    std::mt19937_64 hasard(graine);
+    for (int i = 0; i < n; ++i) {
+        Bits p = Centre();
+        while (std::popcount(p) > 1) {
+            std::vector<Bits> coups = Suivantes(p);
+            if (hasard() % 6 != 0) {
+                std::erase_if(coups, [&](Bits q) { return !oracle.Gagnable(q); });
+            }
+            const Bits q = coups[hasard() % coups.size()];
+            if (!oracle.Gagnable(q)) {
+                ensembles[0].positions.push_back(q);
+                ensembles[3].positions.push_back(p);
+                break;
+            }
+            p = q;
+        }
+    }
+    for (int i = 0; i < n; ++i) {
+        Bits p = Centre();
+        for (auto coups = hasard() % 32; coups > 0; --coups) {
+            const std::vector<Bits> suivantes = Suivantes(p);
+            if (suivantes.empty()) {
+                break;
+            }
+            p = suivantes[hasard() % suivantes.size()];
+        }
+        ensembles[oracle.Gagnable(p) ? 3 : 1].positions.push_back(p);
+    }
+    for (const Grille& g : PositionsArbitraires(n, graine + 1)) {
+        const Bits p = BitsDepuisGrille(g);
+        ensembles[oracle.Gagnable(p) ? 3 : 2].positions.push_back(p);
+    }
+    return ensembles;
+}
+
+const char* NomGenre(GenrePreuve g) {
+    switch (g) {
+    case GenrePreuve::Gagnable:
+        return "winnable";
+    case GenrePreuve::Bloquee:
+        return "stuck";
+    case GenrePreuve::Classes:
+        return "classes";
+    case GenrePreuve::Poids:
+        return "weights";
+    case GenrePreuve::Recherche:
+        return "search";
+    }
+    return "?";
+}
+
+int Tranche(int billes) {
+    return billes <= 10 ? 0 : billes <= 15 ? 1 : billes <= 20 ? 2 : billes <= 25 ? 3 : 4;
+}
+constexpr const char* Tranches[] = {"2-10", "11-15", "16-20", "21-25", "26-32"};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int n = 1000;
+    uint64_t graine = 20261208;
+    bool liste = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--games" && i + 1 < argc) {
+            n = std::atoi(argv[++i]);
+        } else if (arg == "--seed" && i + 1 < argc) {
+            graine = std::strtoull(argv[++i], nullptr, 10);
+        } else if (arg == "--list") {
+            liste = true;
+        } else {
+            std::fputs("usage: marbello-pourquoi [--games N] [--seed S] [--list]\n", stderr);
+            return 2;
+        }
+    }
+    Oracle oracle;
+    const std::vector<Lot> ensembles = Lots(n, graine, oracle);
+    Recherche recherche;
+    double pire = 0;
+    std::string pirePosition;
+    int fausses = 0;
+    std::printf("%-12s %7s %9s   %s\n", "set", "lost", "explained", "by marbles: explained/lost");
+    for (const Lot& e : ensembles) {
+        std::map<GenrePreuve, int> genres;
+        std::array<std::array<int, 2>, 5> tranches{};
+        int expliquees = 0;
+        for (const Bits p : e.positions) {
+            const auto debut = std::chrono::steady_clock::now();
+            const Certificat c = ExpliquerPosition(p, recherche);
+            const double ms =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut)
+                    .count();
+            Grille g;
+            for (int k = 0; k < NbTrous; ++k) {
+                const Cellule cc = CelluleBille(k);
+                g[cc] = ((p >> BitCase(cc.x, cc.y)) & 1) != 0 ? CaseBille : CaseVide;
+            }
+            if (ms > pire) {
+                pire = ms;
+                pirePosition = TexteDepuisGrille(g);
+            }
+            const bool courte =
+                c.genre != GenrePreuve::Gagnable && c.genre != GenrePreuve::Recherche;
+            ++genres[c.genre];
+            auto& t = tranches[static_cast<size_t>(Tranche(std::popcount(p)))];
+            ++t[1];
+            t[0] += courte ? 1 : 0;
+            expliquees += courte ? 1 : 0;
+            if (e.nom == std::string("winnable") && c.genre != GenrePreuve::Gagnable) {
+                ++fausses;
+            }
+            if (liste) {
+                std::printf("%s\t%s\t%d\t%s\n", e.nom, TexteDepuisGrille(g).c_str(),
+                            std::popcount(p), NomGenre(c.genre));
+            }
+        }
+        const auto total = static_cast<double>(std::max<size_t>(e.positions.size(), 1));
+        std::printf("%-12s %7zu %8.1f %%  ", e.nom, e.positions.size(), 100.0 * expliquees / total);
+        for (size_t k = 0; k < tranches.size(); ++k) {
+            if (tranches[k][1] > 0) {
+                std::printf(" %s: %d/%d (%.0f %%)", Tranches[k], tranches[k][0], tranches[k][1],
+                            100.0 * tranches[k][0] / tranches[k][1]);
+            }
+        }
+        std::printf("\n             kinds:");
+        for (const auto& [genre, nombre] : genres) {
+            std::printf(" %s %d", NomGenre(genre), nombre);
+        }
+        std::printf("\n");
+    }
+    std::printf("proofs claimed on winnable positions: %d\n", fausses);
+    std::printf("worst time to an explanation: %.1f ms (%s)\n", pire, pirePosition.c_str());
+    return fausses == 0 ? 0 : 1;
+}
