@@ -3,6 +3,7 @@
 // worker's thread: the click returns at once and the answer comes back as an event.
 
 #include "ui/Apparence.h"
+#include "ui/Explication.h"
 #include "ui/FMarbello.h"
 #include "ui/Forme.h"
 #include "ui/Indice.h"
@@ -52,6 +53,9 @@ void FMarbello::CreerAides() {
         },
         [this](const QString& message) { EcrireMessage(message); });
     marque_ = new MarqueGagnable(*this, *travailleur_);
+    explication_ = new Explication(*this, *travailleur_, *marque_, partie_, [this](Cellule c) {
+        return imgBille[static_cast<size_t>(NumeroBille(c.x, c.y))]->geometry();
+    });
 }
 
 // Its marks go on the board, which a panel may cover.
@@ -68,6 +72,7 @@ void FMarbello::BasculerMarque() {
 }
 
 void FMarbello::PlateauModifie() {
+    explication_->Fermer();
     indice_->Effacer();
     marque_->Suivre(partie_.Plateau(), partie_.PartieEnCours());
 }

@@ -20,6 +20,7 @@ struct ReponseRecherche {
     Bits position = 0;
     std::optional<Sequence> solution; // the first solution, Coups[0] holding no move
     bool arretee = false;             // given up before its end: nothing is known
+    uint64_t positions = 0;           // the search went through, for "Pourquoi est-ce perdu ?"
 };
 
 // The one thread on which every search of the game runs, for the life of the window. The window
