@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <bit>
 
 namespace marbello {
@@ -159,15 +160,25 @@ void Explication::Fermer() {
     hide();
 }
 
-// Beside the main window, on the right where the screen has room, else on the left.
+// Beside the main window, on the right where the screen has room, else on the left; on a screen
+// too small for either, kept on the screen.
 void Explication::Placer() {
     const QWidget& fenetre = *parentWidget();
     const QRect cadre = fenetre.frameGeometry();
     QPoint coin(cadre.right() + 8, cadre.top() + 40);
     const QScreen* ecran = fenetre.screen();
-    if (ecran != nullptr && coin.x() + bulle_->width() > ecran->availableGeometry().right()) {
+    if (ecran == nullptr) {
+        bulle_->move(coin);
+        return;
+    }
+    const QRect libre = ecran->availableGeometry();
+    if (coin.x() + bulle_->width() > libre.right()) {
         coin.setX(cadre.left() - 8 - bulle_->width());
     }
+    coin.setX(std::clamp(coin.x(), libre.left(),
+                         std::max(libre.left(), libre.right() - bulle_->width())));
+    coin.setY(std::clamp(coin.y(), libre.top(),
+                         std::max(libre.top(), libre.bottom() - bulle_->height())));
     bulle_->move(coin);
 }
 
@@ -226,12 +237,16 @@ QString Explication::Texte() const {
             }
             return morceaux.join(QStringLiteral(", "));
         };
-        texte += QStringLiteral("\n\nSur le plateau, la moitié gauche de chaque trou a la couleur "
-                                "de sa diagonale montante, la moitié droite celle de sa diagonale "
-                                "descendante. Billes par couleur : %1 à gauche ; %2 à droite.")
+        texte += QStringLiteral("\n\nSur le plateau, la moitié gauche de l'anneau de chaque trou a "
+                                "la couleur de sa diagonale montante, la moitié droite celle de sa "
+                                "diagonale descendante. Billes par couleur : %1 à gauche ; %2 à "
+                                "droite.")
                      .arg(liste(comptes[0]), liste(comptes[1]));
     } else if (preuve_->genre == GenrePreuve::Poids) {
         texte += QStringLiteral("\n\nLes poids sont inscrits sur les trous.");
+    } else if (preuve_->genre == GenrePreuve::Recherche && !preuve_->trous.empty()) {
+        texte += QStringLiteral("\n\nLes trous cerclés sont ceux où la dernière bille pourrait "
+                                "finir.");
     }
     return texte + TexteDuCoup();
 }
@@ -268,21 +283,30 @@ void Explication::paintEvent(QPaintEvent* /*event*/) {
     }
     QPainter peintre(this);
     peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.setBrush(Qt::NoBrush);
+    for (const int k : preuve_->trous) {
+        const QRectF trou = QRectF(place_(CelluleBille(k))).adjusted(0.5, 0.5, -0.5, -0.5);
+        peintre.setPen(QPen(QColor(20, 20, 20), 4.5));
+        peintre.drawEllipse(trou);
+        peintre.setPen(QPen(QColor(255, 215, 0), 2.5));
+        peintre.drawEllipse(trou);
+    }
     for (int k = 0; k < NbTrous; ++k) {
         const Cellule c = CelluleBille(k);
         const QRectF trou = QRectF(place_(c)).adjusted(2, 2, -2, -2);
         if (preuve_->genre == GenrePreuve::Classes) {
-            peintre.setPen(Qt::NoPen);
+            // A ring of two halves around the hole, so that its marble or its emptiness shows.
+            const QRectF anneau = trou.adjusted(-0.5, -0.5, 0.5, 0.5);
             for (const auto& [debut, classe] :
                  {std::pair{90, Classe(c.x + c.y)}, std::pair{-90, Classe(c.x - c.y)}}) {
-                QColor teinte = CouleursClasses[static_cast<size_t>(classe)];
-                teinte.setAlpha(150);
-                peintre.setBrush(teinte);
-                peintre.drawPie(trou, debut * 16, 180 * 16);
+                peintre.setPen(QPen(CouleursClasses[static_cast<size_t>(classe)], 5.0,
+                                    Qt::SolidLine, Qt::FlatCap));
+                peintre.drawArc(anneau, debut * 16, 180 * 16);
             }
         }
         if (preuve_->genre == GenrePreuve::Poids) {
-            const QRectF pastille(trou.center() - QPointF(8, 7), QSizeF(16, 14));
+            // In the hole's lower right corner: the marble, or its absence, still shows.
+            const QRectF pastille(trou.bottomRight() - QPointF(13, 11), QSizeF(15, 13));
             peintre.setPen(QPen(Qt::white, 1.0));
             peintre.setBrush(QColor(0, 0, 90, 215));
             peintre.drawRoundedRect(pastille, 3, 3);
@@ -293,14 +317,6 @@ void Explication::paintEvent(QPaintEvent* /*event*/) {
             peintre.drawText(pastille, Qt::AlignCenter,
                              QString::number(preuve_->poids[static_cast<size_t>(k)]));
         }
-    }
-    peintre.setBrush(Qt::NoBrush);
-    for (const int k : preuve_->trous) {
-        const QRectF trou = QRectF(place_(CelluleBille(k))).adjusted(0.5, 0.5, -0.5, -0.5);
-        peintre.setPen(QPen(QColor(20, 20, 20), 4.5));
-        peintre.drawEllipse(trou);
-        peintre.setPen(QPen(QColor(255, 215, 0), 2.5));
-        peintre.drawEllipse(trou);
     }
 }
 
