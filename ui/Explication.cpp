@@ -268,10 +268,9 @@ bool Explication::eventFilter(QObject* objet, QEvent* event) {
     }
     // The window's own copy of a press comes first: only the widget's closes, so that the mark
     // still sees its own.
-    if (appui && objet->isWidgetType()) {
-        Fermer();
-    } else if ((type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
-               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    const bool echap = (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) &&
+                       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    if ((appui && objet->isWidgetType()) || echap) {
         Fermer();
     }
     return false;
