@@ -112,6 +112,11 @@ std::optional<bool> Explication::Gagnable(Bits position) const {
 }
 
 bool Explication::Expliquable() const {
+    // Not over a panel: the navy disc that hides the board under it.
+    const auto* disque = parentWidget()->findChild<QWidget*>(QStringLiteral("Shape1"));
+    if (disque != nullptr && disque->isVisibleTo(parentWidget())) {
+        return false;
+    }
     const auto connue = connues_.find(BitsDepuisGrille(partie_.Plateau()));
     return partie_.PartieEnCours() && connue != connues_.end() && !connue->second.gagnable;
 }

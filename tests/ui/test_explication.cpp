@@ -52,6 +52,8 @@ private slots:
                                      << "fermée";
         QTest::newRow("nothingWhileNobodyAsked") << "sans touche:P"
                                                  << "fermée";
+        QTest::newRow("nothingOverAPanel") << "B2 touche:P"
+                                           << "fermée";
     }
     void ouvertureEtFermeture() {
         QFETCH(QString, gestes);
