@@ -108,6 +108,7 @@ ReponseRecherche FilRecherche::Resoudre(Recherche& recherche, Bits position,
     if (recherche.NbSolutions != 0) {
         reponse.solution = recherche.Solution[1];
     }
+    reponse.positions = recherche.Mesure.Positions;
     return reponse;
 }
 

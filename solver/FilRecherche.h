@@ -21,6 +21,7 @@ struct ReponseRecherche {
     Bits position = 0;
     std::optional<Sequence> solution; // the first solution, Coups[0] holding no move
     bool arretee = false;             // given up before its end: nothing is known
+    uint64_t positions = 0;           // the search went through
 };
 
 // A question put to the thread: its position and its ticket. An answer is this question's when

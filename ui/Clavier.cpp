@@ -2,6 +2,7 @@
 
 #include "ui/Apparence.h"
 #include "ui/CurseurPlateau.h"
+#include "ui/Explication.h"
 #include "ui/FMarbello.h"
 #include "ui/MarqueGagnable.h"
 #include "ui/Vignette.h"
@@ -130,6 +131,9 @@ void Clavier::CreerMenu() {
     Ajouter(
         QStringLiteral("Indiquer si la partie peut encore être gagnée"), {Qt::Key_I},
         [this] { f_.BasculerMarque(); }, {}, [this] { return f_.marque_->Active(); });
+    Ajouter(
+        QStringLiteral("Pourquoi est-ce perdu ?"), {Qt::Key_P},
+        [this] { f_.explication_->Montrer(); }, [this] { return f_.explication_->Expliquable(); });
     Ajouter(
         QStringLiteral("Enregistrer la partie en cours"), {QKeySequence::Save},
         [this] { f_.Image1_Click(0); }, libre);

@@ -5,6 +5,7 @@
 #include "ui/Clavier.h"
 #include "ui/CurseurPlateau.h"
 #include "ui/DepotParties.h"
+#include "ui/Explication.h"
 #include "ui/FiltreGlobal.h"
 #include "ui/Forme.h"
 #include "ui/Habillage.h"
@@ -155,6 +156,7 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
 // arrive while it comes apart. The keyboard's filters go before the controls they watch are hidden
 // and destroyed.
 FMarbello::~FMarbello() {
+    delete explication_;
     delete indice_;
     delete marque_;
     travailleur_.reset();

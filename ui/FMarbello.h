@@ -27,6 +27,7 @@ namespace marbello {
 
 class Clavier;
 class CurseurPlateau;
+class Explication;
 class FiltreGlobal;
 class Forme;
 class Indice;
@@ -226,6 +227,7 @@ private:
     uint64_t pasAffiches_ = 0;           // steps of the worker's indicator already shown
     Indice* indice_ = nullptr;
     MarqueGagnable* marque_ = nullptr;
+    Explication* explication_ = nullptr; // "Pourquoi est-ce perdu ?" (P, the menu, the red mark)
     std::unique_ptr<marbello::Verticale> Verticale; // the slider window, created when first needed
     // --- end of search and replay ---
 };

@@ -3,6 +3,7 @@
 // worker's thread: the click returns at once and the answer comes back as an event.
 
 #include "ui/Apparence.h"
+#include "ui/Explication.h"
 #include "ui/FMarbello.h"
 #include "ui/Forme.h"
 #include "ui/Indice.h"
@@ -51,6 +52,9 @@ void FMarbello::CreerAides() {
         },
         [this](const QString& message) { EcrireMessage(message); });
     marque_ = new MarqueGagnable(*this, *travailleur_);
+    explication_ = new Explication(*this, *travailleur_, *marque_, [this](Cellule c) {
+        return imgBille[static_cast<size_t>(NumeroBille(c.x, c.y))]->geometry();
+    });
 }
 
 void FMarbello::DemanderIndice() {

@@ -171,12 +171,13 @@ private slots:
         Fenetre w(QStringLiteral("B3 53>55 B5 droit:corps"));
         QVERIFY(w.f.findChild<QMenu*>()->isVisible());
         QCOMPARE(Menu(w.f),
-                 QStringLiteral("Nouvelle partie Ctrl+N, Reculer d'un coup Ctrl+Z, Avancer d'un "
-                                "coup Ctrl+Shift+Z, Damier D, Chercher une solution S, Indice H, "
-                                "Indiquer si la partie peut encore être gagnée I, Enregistrer la "
-                                "partie en cours Ctrl+S, Ouvrir une partie Ctrl+O, "
-                                "A Propos / Aide F1, Quitter Ctrl+Q,  , Copier la position Ctrl+C, "
-                                "Coller une position Ctrl+V +-++++++++++++"));
+                 QStringLiteral(
+                     "Nouvelle partie Ctrl+N, Reculer d'un coup Ctrl+Z, Avancer d'un "
+                     "coup Ctrl+Shift+Z, Damier D, Chercher une solution S, Indice H, "
+                     "Indiquer si la partie peut encore être gagnée I, Pourquoi est-ce "
+                     "perdu ? P, Enregistrer la partie en cours Ctrl+S, Ouvrir une partie Ctrl+O, "
+                     "A Propos / Aide F1, Quitter Ctrl+Q,  , Copier la position Ctrl+C, "
+                     "Coller une position Ctrl+V +-+++++-+++++++"));
         w.f.findChild<QMenu*>()->hide();
         Jouer(w.f, QStringLiteral("droit:53")); // a right press on a hole adds a marble, as ever
         QVERIFY(!w.f.findChild<QMenu*>()->isVisible());
@@ -189,7 +190,7 @@ private slots:
         });
         Jouer(w.f, QStringLiteral("ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo touche:S"));
         QVERIFY(pendant.contains(QStringLiteral("Arrêter la recherche S")));
-        QVERIFY(pendant.endsWith(QStringLiteral(" ---++++--+++--")));
+        QVERIFY(pendant.endsWith(QStringLiteral(" ---++++---+++--")));
         QCOMPARE(Message(w.f), QStringLiteral("Recherche Arrêtée."));
     }
 
