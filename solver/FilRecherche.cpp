@@ -1,5 +1,7 @@
 #include "solver/FilRecherche.h"
 
+#include <utility>
+
 namespace marbello {
 
 FilRecherche::FilRecherche(Repondre repondre)
@@ -26,21 +28,34 @@ Question FilRecherche::Chercher(Bits position) {
     }
     if (enCours_ && enCours_->position == position && !arretEnCours_.stop_requested()) {
         enCours_->ticket = question.ticket;
-        demande_.reset();
+        const std::optional<Question> remplacee = std::exchange(demande_, std::nullopt);
+        garde.unlock();
+        RepondreArretee(remplacee);
         return question;
     }
     if (enCours_) {
         arretEnCours_.request_stop();
     }
-    demande_ = question;
+    const std::optional<Question> remplacee = std::exchange(demande_, question);
     changement_.notify_all();
+    garde.unlock();
+    RepondreArretee(remplacee);
     return question;
 }
 
 void FilRecherche::Arreter() {
-    const std::scoped_lock garde(verrou_);
-    demande_.reset();
+    std::unique_lock garde(verrou_);
+    const std::optional<Question> retiree = std::exchange(demande_, std::nullopt);
     arretEnCours_.request_stop();
+    garde.unlock();
+    RepondreArretee(retiree);
+}
+
+// A question given up before its search began.
+void FilRecherche::RepondreArretee(const std::optional<Question>& question) {
+    if (question) {
+        repondre_({question->ticket, question->position, std::nullopt, true, 0});
+    }
 }
 
 bool FilRecherche::Inactif() const {

@@ -24,23 +24,23 @@ struct ReponseRecherche {
     uint64_t positions = 0;           // the search went through
 };
 
-// A question put to the thread: its position and its ticket. An answer is this question's when
-// it is about the same position and was sent for this ticket or a later one (a later question
-// about the same position is answered by the same search).
+// A question put to the thread: its position and its ticket. A complete answer about the same
+// position answers it, whoever asked; a stopped one only when it was sent for this ticket or a
+// later one (a later question about the same position joins the same search).
 struct Question {
     Bits position = 0;
     uint64_t ticket = 0;
 
     bool Repond(const ReponseRecherche& reponse) const {
-        return reponse.position == position && reponse.ticket >= ticket;
+        return reponse.position == position && (!reponse.arretee || reponse.ticket >= ticket);
     }
 };
 
 // The one thread on which every search of the game runs. Only the latest question is worth an
 // answer: a question about another position gives up the search under way. A question about the
-// position being searched joins that search. A stop gives up everything under way or waiting, and
-// its answer says `arretee`. Answers are delivered by calling `repondre` on the thread, never
-// under the lock; whoever receives them moves them to its own thread.
+// position being searched joins that search. A stop gives up everything under way or waiting.
+// Every question given up is answered, `arretee`. Answers are delivered by calling `repondre` on
+// the thread, never under the lock; whoever receives them moves them to its own thread.
 class FilRecherche {
 public:
     using Repondre = std::function<void(const ReponseRecherche&)>;
@@ -66,6 +66,7 @@ public:
 
 private:
     void Boucle(const std::stop_token& fin);
+    void RepondreArretee(const std::optional<Question>& question);
     ReponseRecherche Resoudre(Recherche& recherche, Bits position, const std::stop_token& arret);
 
     Repondre repondre_;

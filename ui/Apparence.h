@@ -18,5 +18,6 @@ inline int Pixels(double twips) {
 
 inline const QString TexteDamier = QStringLiteral("Damier");
 inline const QString TexteChercher = QStringLiteral("Chercher une solution");
+inline const QString TexteArreter = QStringLiteral("Arrêter la recherche");
 
 } // namespace marbello

@@ -2,10 +2,7 @@
 
 #include "ui/Apparence.h"
 #include "ui/CurseurPlateau.h"
-#include "ui/Explication.h"
 #include "ui/FMarbello.h"
-#include "ui/MarqueGagnable.h"
-#include "ui/Vignette.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -25,23 +22,22 @@ namespace marbello {
 
 namespace {
 
-// The nine skinned controls in the order of their pills, top to bottom, with each one's pill (the
-// two halves of the seventh for "<<<" and ">>>").
+// The pills of the nine skinned controls, top to bottom as the window lists them (the two halves of
+// the seventh for "<<<" and ">>>"), and what each does.
 struct Pilule {
-    bool icone; // Image1, otherwise BOUTON
-    size_t indice;
+    Action action;
     QRect place;
 };
 const std::array<Pilule, 9> Pilules{{
-    {false, 0, {306, 5, 132, 27}},
-    {false, 2, {339, 38, 99, 27}},
-    {false, 1, {372, 71, 66, 27}},
-    {true, 0, {395, 104, 43, 27}},
-    {true, 1, {395, 270, 43, 27}},
-    {false, 4, {372, 303, 66, 26}},
-    {false, 5, {339, 336, 49, 27}},
-    {false, 6, {388, 336, 50, 27}},
-    {false, 3, {306, 369, 132, 26}},
+    {Action::Chercher, {306, 5, 132, 27}},
+    {Action::Aide, {339, 38, 99, 27}},
+    {Action::Damier, {372, 71, 66, 27}},
+    {Action::Enregistrer, {395, 104, 43, 27}},
+    {Action::Ouvrir, {395, 270, 43, 27}},
+    {Action::Quitter, {372, 303, 66, 26}},
+    {Action::Reculer, {339, 336, 49, 27}},
+    {Action::Avancer, {388, 336, 50, 27}},
+    {Action::Nouvelle, {306, 369, 132, 26}},
 }};
 
 // Drawn inside the pill, which the window's outline would otherwise cut.
@@ -66,7 +62,8 @@ bool EstValidation(const QKeyEvent* touche) {
 
 } // namespace
 
-Clavier::Clavier(FMarbello& fenetre) : QObject(&fenetre), f_(fenetre) {
+Clavier::Clavier(FMarbello& fenetre)
+    : QObject(&fenetre), f_(fenetre), controles_(fenetre.ControlesDuJeu()) {
     setObjectName(QStringLiteral("Clavier"));
     menu_ = new QMenu(&f_);
     menu_->setObjectName(QStringLiteral("MenuContextuel"));
@@ -78,74 +75,56 @@ Clavier::Clavier(FMarbello& fenetre) : QObject(&fenetre), f_(fenetre) {
     });
     CreerMenu();
 
-    Raccourci({Qt::Key_Escape}, [this] { Echapper(); });
-    Raccourci({Qt::Key_PageUp}, [this] { Rejouer(QAbstractSlider::SliderPageStepSub); });
-    Raccourci({Qt::Key_PageDown}, [this] { Rejouer(QAbstractSlider::SliderPageStepAdd); });
-    Raccourci({Qt::Key_Home}, [this] { Rejouer(QAbstractSlider::SliderToMinimum); });
-    Raccourci({Qt::Key_End}, [this] { Rejouer(QAbstractSlider::SliderToMaximum); });
+    Raccourci({Qt::Key_Escape}, [this] { f_.Agir(Action::Echapper); });
+    Raccourci({Qt::Key_PageUp},
+              [this] { f_.ParcourirSolution(QAbstractSlider::SliderPageStepSub); });
+    Raccourci({Qt::Key_PageDown},
+              [this] { f_.ParcourirSolution(QAbstractSlider::SliderPageStepAdd); });
+    Raccourci({Qt::Key_Home}, [this] { f_.ParcourirSolution(QAbstractSlider::SliderToMinimum); });
+    Raccourci({Qt::Key_End}, [this] { f_.ParcourirSolution(QAbstractSlider::SliderToMaximum); });
     Raccourci({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
-              [this] {
-                  if (f_.ModeConstruction()) {
-                      f_.Command5->click();
-                  }
-              });
+              [this] { f_.Agir(Action::Valider); });
     Raccourci({Qt::Key_Menu, QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
         const QWidget* focus = f_.focusWidget();
         const CurseurPlateau& curseur = f_.CurseurClavier();
         if (focus == nullptr || focus == &curseur) {
             const Cellule c = curseur.Curseur();
-            focus = f_.imgBille[static_cast<size_t>(NumeroBille(c.x, c.y))];
+            focus = controles_.trous[static_cast<size_t>(NumeroBille(c.x, c.y))];
         }
         MontrerMenu(focus->mapToGlobal(focus->rect().center()));
     });
     f_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&f_, &QWidget::customContextMenuRequested, this,
             [this](QPoint place) { MontrerMenu(f_.mapToGlobal(place)); });
-    for (Vignette* bille : f_.imgBille) {
+    for (QWidget* bille : controles_.trous) {
         bille->setContextMenuPolicy(Qt::PreventContextMenu); // a right press there adds a marble
     }
     RelierFocus();
 }
 
-// Every action of the window, with its key, in the design's words where it has them.
+// Every action of the window, with its key, in the window's own words where it has them; enabled
+// as the window allows.
 void Clavier::CreerMenu() {
-    const auto libre = [this] { return !f_.RechercheEnCours; };
-    const auto& jeu = f_.Jeu();
-    Ajouter(
-        QStringLiteral("Nouvelle partie"), {QKeySequence::New}, [this] { f_.BOUTON_Click(3); },
-        libre);
-    Ajouter(
-        QStringLiteral("Reculer d'un coup"), {QKeySequence::Undo}, [this] { f_.BOUTON_Click(5); },
-        [&jeu, libre] { return libre() && jeu.CoupCourant() > 0; });
-    Ajouter(
-        QStringLiteral("Avancer d'un coup"),
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y),
-         QKeySequence::Redo},
-        [this] { f_.BOUTON_Click(6); },
-        [&jeu, libre] { return libre() && jeu.CoupCourant() < jeu.CoupMax(); });
-    Ajouter(
-        TexteDamier, {Qt::Key_D}, [this] { f_.BOUTON_Click(1); }, {},
-        [this] { return f_.ModeDamier(); });
-    chercher_ = Ajouter(TexteChercher, {Qt::Key_S}, [this] { f_.BOUTON_Click(0); });
-    Ajouter(QStringLiteral("Indice"), {Qt::Key_H}, [this] { f_.DemanderIndice(); });
-    Ajouter(
-        QStringLiteral("Indiquer si la partie peut encore être gagnée"), {Qt::Key_I},
-        [this] { f_.BasculerMarque(); }, {}, [this] { return f_.marque_->Active(); });
-    Ajouter(
-        QStringLiteral("Pourquoi est-ce perdu ?"), {Qt::Key_P},
-        [this] { f_.explication_->Montrer(); }, [this] { return f_.explication_->Expliquable(); });
-    Ajouter(
-        QStringLiteral("Enregistrer la partie en cours"), {QKeySequence::Save},
-        [this] { f_.Image1_Click(0); }, libre);
-    Ajouter(
-        QStringLiteral("Ouvrir une partie"), {QKeySequence::Open}, [this] { f_.Image1_Click(1); },
-        libre);
-    Ajouter(
-        QStringLiteral("A Propos / Aide"), {QKeySequence::HelpContents},
-        [this] { f_.BOUTON_Click(2); }, [this] { return !f_.FraOpenClose->isVisibleTo(&f_); });
+    Ajouter(QStringLiteral("Nouvelle partie"), {QKeySequence::New}, Action::Nouvelle);
+    Ajouter(QStringLiteral("Reculer d'un coup"), {QKeySequence::Undo}, Action::Reculer);
+    Ajouter(QStringLiteral("Avancer d'un coup"),
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y),
+             QKeySequence::Redo},
+            Action::Avancer);
+    Ajouter(TexteDamier, {Qt::Key_D}, Action::Damier, true);
+    chercher_ = Ajouter(TexteChercher, {Qt::Key_S}, Action::Chercher);
+    Ajouter(QStringLiteral("Indice"), {Qt::Key_H}, Action::Indice);
+    Ajouter(QStringLiteral("Indiquer si la partie peut encore être gagnée"), {Qt::Key_I},
+            Action::Marque, true);
+    Ajouter(QStringLiteral("Pourquoi est-ce perdu ?"), {Qt::Key_P}, Action::Pourquoi);
+    Ajouter(QStringLiteral("Enregistrer la partie en cours"), {QKeySequence::Save},
+            Action::Enregistrer);
+    Ajouter(QStringLiteral("Ouvrir une partie"), {QKeySequence::Open}, Action::Ouvrir);
+    Ajouter(QStringLiteral("A Propos / Aide"), {QKeySequence::HelpContents}, Action::Aide);
     Ajouter(QStringLiteral("Quitter"), {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-            [this] { f_.BOUTON_Click(4); });
+            Action::Quitter);
     menu_->addSeparator();
+    const auto libre = [this] { return !f_.RechercheEnCours; };
     Ajouter(
         QStringLiteral("Copier la position"), {QKeySequence::Copy}, [this] { CopierPosition(); },
         libre);
@@ -154,9 +133,20 @@ void Clavier::CreerMenu() {
         [this, libre] { return libre() && !f_.PanneauOuvert(); });
 }
 
+QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches, Action action,
+                          bool cochable) {
+    QAction* entree = Ajouter(
+        texte, touches, [this, action] { f_.Agir(action); },
+        [this, action] { return f_.Permis(action); });
+    if (cochable) {
+        entrees_.back().coche = [this, action] { return f_.Coche(action); };
+        entree->setCheckable(true);
+    }
+    return entree;
+}
+
 QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches,
-                          const std::function<void()>& faire, std::function<bool()> permis,
-                          std::function<bool()> coche) {
+                          const std::function<void()>& faire, std::function<bool()> permis) {
     auto* action = new QAction(texte, &f_);
     QList<QKeySequence> sans;
     for (const QKeySequence& touche : touches) {
@@ -166,14 +156,13 @@ QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touch
     }
     action->setShortcuts(sans);
     action->setShortcutContext(Qt::ApplicationShortcut);
-    action->setCheckable(static_cast<bool>(coche));
     connect(action, &QAction::triggered, this, [this, faire] {
         f_.CurseurClavier().Poser();
         faire();
     });
     f_.addAction(action);
     menu_->addAction(action);
-    entrees_.push_back({action, std::move(permis), std::move(coche)});
+    entrees_.push_back({action, std::move(permis), {}});
     return action;
 }
 
@@ -190,7 +179,7 @@ void Clavier::MontrerMenu(QPoint global) {
         entree.action->setEnabled(!entree.permis || entree.permis());
         entree.action->setChecked(entree.coche && entree.coche());
     }
-    chercher_->setText(f_.BOUTON[0]->text());
+    chercher_->setText(f_.RechercheEnCours ? TexteArreter : TexteChercher);
     menu_->popup(global);
 }
 
@@ -202,47 +191,68 @@ void Clavier::RelierFocus() {
     marque_->setAttribute(Qt::WA_TransparentForMouseEvents);
     marque_->hide();
     QWidget* precedent = &f_.CurseurClavier();
-    for (size_t i = 0; i < Pilules.size(); ++i) {
-        QWidget* bouton = Pilules[i].icone ? static_cast<QWidget*>(f_.Image1[Pilules[i].indice])
-                                           : f_.BOUTON[Pilules[i].indice];
-        bouton->setFocusPolicy(Qt::TabFocus);
-        bouton->installEventFilter(this);
-        QWidget::setTabOrder(precedent, bouton);
-        precedent = boutons_[i] = bouton;
+    for (QWidget* pilule : controles_.pilules) {
+        pilule->setFocusPolicy(Qt::TabFocus);
+        pilule->installEventFilter(this);
+        QWidget::setTabOrder(precedent, pilule);
+        precedent = pilule;
     }
-    for (QWidget* controle : std::initializer_list<QWidget*>{
-             f_.FraOpenClose, f_.FraAIDE, f_.Frame1, f_.File1, f_.Command1, f_.Command2,
-             f_.Command3, f_.Command4, f_.Command5, f_.Command6}) {
-        controle->installEventFilter(this);
+    for (QWidget* panneau : {controles_.aide, controles_.fichiers, controles_.construction,
+                             static_cast<QWidget*>(controles_.parties)}) {
+        panneau->installEventFilter(this);
+    }
+    for (QPushButton* commande : controles_.commandes) {
+        commande->installEventFilter(this);
     }
     // The help panel's links, reached by Tab between its text and "Fermer".
-    QWidget::setTabOrder(f_.Label6, f_.Label4);
-    QWidget::setTabOrder(f_.Label4, f_.Label2);
-    QWidget::setTabOrder(f_.Label2, f_.Command1);
-    for (QLabel* lien : {f_.Label6, f_.Label4, f_.Label2}) {
+    precedent = controles_.liens[0];
+    for (QLabel* lien : controles_.liens) {
         lien->setFocusPolicy(Qt::TabFocus);
         lien->installEventFilter(this);
+        QWidget::setTabOrder(precedent, lien);
+        precedent = lien;
     }
-    connect(f_.Text1, &QLineEdit::returnPressed, f_.Command2, &QPushButton::click);
+    QWidget::setTabOrder(precedent, controles_.commandes[0]);
+    connect(controles_.nom, &QLineEdit::returnPressed, controles_.commandes[1],
+            &QPushButton::click);
     connect(&f_, &FMarbello::PanneauChange, this, &Clavier::Panneau);
+}
+
+void Clavier::MarquerFocus(const QWidget& controle, QRect place) {
+    marque_->setGeometry(
+        place.isNull()
+            ? QRect(controle.mapTo(&f_, QPoint(0, 0)), controle.size()).adjusted(-4, -3, 4, 3)
+            : place);
+    marque_->raise();
+    marque_->show();
 }
 
 bool Clavier::eventFilter(QObject* objet, QEvent* event) {
     const auto type = event->type();
     // Read only for the key events.
     const auto touche = [event] { return static_cast<const QKeyEvent*>(event); };
-    if (objet == f_.FraOpenClose || objet == f_.FraAIDE || objet == f_.Frame1) {
-        if (type == QEvent::Show && objet == f_.FraAIDE) {
-            f_.Command1->setFocus(Qt::OtherFocusReason);
-        } else if (type == QEvent::Hide && objet == f_.Frame1) {
-            Panneau(false);
+    const auto validation = [&touche] {
+        return EstValidation(touche()) ||
+               (touche()->key() == Qt::Key_Space && touche()->modifiers() == Qt::NoModifier);
+    };
+    const auto& pilules = controles_.pilules;
+    const auto i =
+        static_cast<size_t>(std::find(pilules.begin(), pilules.end(), objet) - pilules.begin());
+    const auto l =
+        static_cast<size_t>(std::find(controles_.liens.begin(), controles_.liens.end(), objet) -
+                            controles_.liens.begin());
+    if (objet == controles_.aide || objet == controles_.construction ||
+        objet == controles_.fichiers) {
+        if (type == QEvent::Show && objet == controles_.aide) {
+            controles_.commandes[0]->setFocus(Qt::OtherFocusReason);
+        } else if (type == QEvent::Hide && objet == controles_.construction) {
+            Panneau(f_.PanneauOuvert());
         }
         return false;
     }
-    // A single letter is the focused control's: the list's search by first letter, not a
-    // shortcut. Only the board and the pills give letters to the shortcuts.
-    if (type == QEvent::ShortcutOverride &&
-        std::find(boutons_.begin(), boutons_.end(), objet) == boutons_.end()) {
+    // A single letter is the focused control's (the list's search by first letter), not a
+    // shortcut's: only the board and the pills give letters to the shortcuts.
+    if (type == QEvent::ShortcutOverride && i == pilules.size()) {
         const auto* cle = touche();
         if ((cle->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0 &&
             cle->key() >= Qt::Key_A && cle->key() <= Qt::Key_Z) {
@@ -250,37 +260,31 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
             return true;
         }
     }
-    if (objet == f_.Label2 || objet == f_.Label4 || objet == f_.Label6) {
-        if (type == QEvent::KeyPress &&
-            (EstValidation(touche()) || touche()->key() == Qt::Key_Space)) {
-            objet == f_.Label2 ? f_.Label2_Click()
-                               : (objet == f_.Label4 ? f_.Label4_Click() : f_.Label6_Click());
+    if (l < controles_.liens.size()) {
+        if (type == QEvent::KeyPress && validation()) {
+            f_.Agir(std::array{Action::Article, Action::Site, Action::Courriel}[l]);
             return true;
         }
         if (type == QEvent::FocusIn) {
-            const auto* lien = static_cast<QWidget*>(objet);
-            marque_->setGeometry(
-                QRect(lien->mapTo(&f_, QPoint(0, 0)), lien->size()).adjusted(-4, -3, 4, 3));
-            marque_->raise();
-            marque_->show();
+            MarquerFocus(*controles_.liens[l]);
         } else if (type == QEvent::FocusOut) {
             marque_->hide();
         }
         return false;
     }
-    if (objet == f_.File1 && type == QEvent::ShortcutOverride &&
+    if (objet == controles_.parties && type == QEvent::ShortcutOverride &&
         (touche()->key() == Qt::Key_Home || touche()->key() == Qt::Key_End ||
          touche()->key() == Qt::Key_PageUp || touche()->key() == Qt::Key_PageDown)) {
         event->accept(); // the list's own moves, not the slider's
         return true;
     }
-    if (objet == f_.File1 && type == QEvent::KeyPress) {
+    if (objet == controles_.parties && type == QEvent::KeyPress) {
         if (EstValidation(touche())) {
-            f_.Command2->click();
+            controles_.commandes[1]->click();
             return true;
         }
         if (touche()->key() == Qt::Key_Delete) {
-            f_.Command4->click();
+            controles_.commandes[3]->click();
             return true;
         }
         return false;
@@ -292,16 +296,14 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
         }
         return false;
     }
-    const auto i =
-        static_cast<size_t>(std::find(boutons_.begin(), boutons_.end(), objet) - boutons_.begin());
+    if (i == pilules.size()) {
+        return false;
+    }
     switch (type) {
     case QEvent::FocusIn: {
         const auto raison = static_cast<QFocusEvent*>(event)->reason();
-        if (i < Pilules.size() &&
-            (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason)) {
-            marque_->setGeometry(Pilules[i].place);
-            marque_->raise();
-            marque_->show();
+        if (raison == Qt::TabFocusReason || raison == Qt::BacktabFocusReason) {
+            MarquerFocus(*pilules[i], Pilules[i].place);
         }
         break;
     }
@@ -309,9 +311,8 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
         marque_->hide();
         break;
     case QEvent::KeyPress:
-        if (i < Pilules.size() && (EstValidation(touche()) || (touche()->key() == Qt::Key_Space &&
-                                                               touche()->modifiers() == 0))) {
-            Presser(i);
+        if (validation()) {
+            f_.Agir(Pilules[i].action);
             return true;
         }
         break;
@@ -326,38 +327,16 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
     return false;
 }
 
-void Clavier::Presser(size_t i) {
-    if (Pilules[i].icone) {
-        f_.Image1_Click(static_cast<int>(Pilules[i].indice));
-    } else {
-        f_.BOUTON_Click(static_cast<int>(Pilules[i].indice));
-    }
-}
-
-// A panel over the board keeps the focus among its own controls; once closed, the board has it.
+// A panel over the board keeps the focus among its own controls, the build panel's "OK" that it
+// covers left out; once closed, the board has it.
 void Clavier::Panneau(bool ouvert) {
     f_.CurseurClavier().setFocusPolicy(ouvert ? Qt::NoFocus : Qt::StrongFocus);
-    for (QWidget* bouton : boutons_) {
-        bouton->setFocusPolicy(ouvert ? Qt::NoFocus : Qt::TabFocus);
+    for (QWidget* pilule : controles_.pilules) {
+        pilule->setFocusPolicy(ouvert ? Qt::NoFocus : Qt::TabFocus);
     }
+    controles_.commandes[4]->setFocusPolicy(ouvert ? Qt::NoFocus : Qt::StrongFocus);
     if (!ouvert) {
         f_.CurseurClavier().setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void Clavier::Echapper() {
-    if (f_.RechercheEnCours) {
-        f_.BOUTON_Click(0);
-    } else if (f_.FraOpenClose->isVisibleTo(&f_)) {
-        f_.Command6_Click();
-    } else if (f_.FraAIDE->isVisibleTo(&f_)) {
-        f_.Command1_Click();
-    }
-}
-
-void Clavier::Rejouer(QAbstractSlider::SliderAction action) {
-    if (f_.SolutionAffichee && f_.Verticale != nullptr && f_.Verticale->isVisible()) {
-        f_.Verticale->VScroll1->triggerAction(action);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Face.h"
+
 #include <QAbstractSlider>
 #include <QKeySequence>
 #include <QList>
@@ -46,24 +48,24 @@ private:
     void CreerMenu();
     // An item of the menu; its keys work in both windows of the game, the slider's too.
     QAction* Ajouter(const QString& texte, const QList<QKeySequence>& touches,
-                     const std::function<void()>& faire, std::function<bool()> permis = {},
-                     std::function<bool()> coche = {});
+                     const std::function<void()>& faire, std::function<bool()> permis);
+    QAction* Ajouter(const QString& texte, const QList<QKeySequence>& touches, Action action,
+                     bool cochable = false);
     // Keys that the menu does not list.
     void Raccourci(const QList<QKeySequence>& touches, const std::function<void()>& faire);
     void RelierFocus();
-    void Presser(size_t i);
+    // The focus mark on a pill's place, or around controle.
+    void MarquerFocus(const QWidget& controle, QRect place = {});
     void Panneau(bool ouvert);
-    void Echapper();
-    void Rejouer(QAbstractSlider::SliderAction action);
     void CopierPosition();
     void CollerPosition();
 
     FMarbello& f_;
+    const Controles& controles_;
     QMenu* menu_ = nullptr;
     QAction* chercher_ = nullptr;
     std::vector<Entree> entrees_;
-    std::array<QWidget*, 9> boutons_{}; // the skinned buttons and icons, pills from top to bottom
-    QWidget* marque_ = nullptr;         // the focus mark on the focused one's pill
+    QWidget* marque_ = nullptr; // the focus mark
 };
 
 } // namespace marbello

@@ -1,8 +1,6 @@
 #include "ui/CurseurPlateau.h"
 
 #include "ui/FMarbello.h"
-#include "ui/Forme.h"
-#include "ui/Vignette.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -23,13 +21,12 @@ CurseurPlateau::CurseurPlateau(FMarbello& fenetre) : QWidget(&fenetre), fenetre_
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::StrongFocus);
     QRect plateau;
-    for (Vignette* bille : fenetre_.imgBille) {
+    for (QWidget* bille : fenetre_.ControlesDuJeu().trous) {
         plateau |= bille->geometry();
         bille->installEventFilter(this);
     }
     setGeometry(plateau.adjusted(-8, -8, 8, 8));
     fenetre_.installEventFilter(this);
-    stackUnder(fenetre_.Shape1); // a panel's disc covers the ring with the holes
     // A picked marble whose hole another road emptied or filled is put down.
     connect(&fenetre_, &FMarbello::PlateauChange, this, &CurseurPlateau::Poser);
     show();
@@ -95,7 +92,7 @@ void CurseurPlateau::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Insert:
     case Qt::Key_Plus:
-        fenetre_.imgBille_MouseDown(NumeroBille(curseur_.x, curseur_.y), Qt::RightButton, {});
+        fenetre_.AjouterBilleTrou(NumeroBille(curseur_.x, curseur_.y));
         break;
     default:
         event->ignore();
@@ -112,15 +109,11 @@ void CurseurPlateau::Appuyer() {
         const Cellule depart = *levee_;
         Poser();
         if (depart != curseur_) {
-            fenetre_.imgBille_DragDrop(k, NumeroBille(depart.x, depart.y));
+            fenetre_.DeposerBille(NumeroBille(depart.x, depart.y), k);
         }
         return;
     }
-    if (!Image(curseur_)->AUneImage()) {
-        return;
-    }
-    fenetre_.imgBille_DragOver(k, k);
-    if (Image(curseur_)->AUneImage()) {
+    if (fenetre_.AppuyerTrou(k)) {
         Lever(curseur_);
     }
 }
@@ -152,12 +145,14 @@ void CurseurPlateau::focusOutEvent(QFocusEvent* /*event*/) {
     update();
 }
 
-Vignette* CurseurPlateau::Image(Cellule c) const {
-    return fenetre_.imgBille[static_cast<size_t>(NumeroBille(c.x, c.y))];
+const QPixmap& CurseurPlateau::Image(Cellule c) const {
+    return fenetre_.ImageTrou(NumeroBille(c.x, c.y));
 }
 
 QPointF CurseurPlateau::Centre(Cellule c) const {
-    return QRectF(Image(c)->geometry()).center() - QPointF(pos());
+    const QWidget* trou =
+        fenetre_.ControlesDuJeu().trous[static_cast<size_t>(NumeroBille(c.x, c.y))];
+    return QRectF(trou->geometry()).center() - QPointF(pos());
 }
 
 // A picked marble rises over its own shadow, edged in white: told apart by its shape, whatever
@@ -165,8 +160,8 @@ QPointF CurseurPlateau::Centre(Cellule c) const {
 void CurseurPlateau::paintEvent(QPaintEvent* /*event*/) {
     QPainter peintre(this);
     peintre.setRenderHint(QPainter::Antialiasing);
-    if (levee_ && Image(*levee_)->AUneImage()) {
-        const QPixmap& bille = Image(*levee_)->Picture();
+    if (levee_ && !Image(*levee_).isNull()) {
+        const QPixmap& bille = Image(*levee_);
         const QPointF centre = Centre(*levee_);
         const double rayon = bille.deviceIndependentSize().width() / 2.0;
         peintre.setPen(Qt::NoPen);

@@ -8,7 +8,6 @@
 namespace marbello {
 
 class FMarbello;
-class Vignette;
 
 // The board's keyboard focus: a cursor on one hole, moved by the arrows. Space or Return there does
 // what a left press does (first hole, build-mode removal, or picking a marble up and putting it
@@ -46,7 +45,7 @@ private:
     void Appuyer();
     void Lever(std::optional<Cellule> c);
     void MontrerAnneau(bool oui);
-    Vignette* Image(Cellule c) const;
+    const QPixmap& Image(Cellule c) const;
     QPointF Centre(Cellule c) const;
 
     FMarbello& fenetre_;

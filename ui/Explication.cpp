@@ -86,6 +86,8 @@ Explication::Explication(FMarbello& fenetre, TravailleurRecherche& travailleur, 
 
     marque_.installEventFilter(this);
     connect(&travailleur_, &TravailleurRecherche::Reponse, this, &Explication::Recevoir);
+    fenetre_.Confier(Action::Pourquoi,
+                     {[this] { Montrer(); }, [this] { return Expliquable(); }, {}});
     connect(&fenetre_, &FMarbello::PlateauChange, this, &Explication::Fermer);
     connect(&fenetre_, &FMarbello::PanneauChange, this, [this](bool ouvert) {
         if (ouvert) {

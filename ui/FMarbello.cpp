@@ -148,6 +148,7 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
     CentrerSurEcran();
     CreerAides();
     curseur_ = new CurseurPlateau(*this);
+    curseur_->stackUnder(Shape1); // a panel's disc covers the ring with the holes
     clavier_ = new Clavier(*this);
     PreparerAccessibilite(*this);
 }
@@ -318,6 +319,17 @@ void FMarbello::CreerControles() {
         lien->installEventFilter(this);
     }
     Command1 = CreerBouton(FraAIDE, "Command1", QRect(82, 211, 79, 22), QStringLiteral("Fermer"));
+
+    controles_.pilules = {BOUTON[0], BOUTON[2], BOUTON[1], Image1[0], Image1[1],
+                          BOUTON[4], BOUTON[5], BOUTON[6], BOUTON[3]};
+    std::copy(imgBille.begin(), imgBille.end(), controles_.trous.begin());
+    controles_.liens = {Label6, Label4, Label2};
+    controles_.aide = FraAIDE;
+    controles_.fichiers = FraOpenClose;
+    controles_.construction = Frame1;
+    controles_.parties = File1;
+    controles_.nom = Text1;
+    controles_.commandes = {Command1, Command2, Command3, Command4, Command5, Command6};
 
     connect(Command1, &QPushButton::clicked, this, &FMarbello::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FMarbello::Command2_Click);

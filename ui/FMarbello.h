@@ -2,9 +2,11 @@
 
 #include "model/Partie.h"
 #include "solver/FilRecherche.h"
+#include "ui/Face.h"
 #include "ui/IndicateurAttente.h"
 #include "ui/Verticale.h"
 
+#include <QAbstractSlider>
 #include <QDate>
 #include <QImage>
 #include <QPixmap>
@@ -41,9 +43,6 @@ class Vignette;
 // ("BOUTON3", "imgBille16", "SHwait0"; "Image1_0" and "Image3_1" where the name ends in a digit).
 class FMarbello : public QWidget {
     Q_OBJECT
-    // The keyboard plays through the handlers the mouse uses.
-    friend class Clavier;
-    friend class CurseurPlateau;
 
 public:
     // dossierParties: the folder of the saved games listed by File1 (DepotParties::DossierParDefaut
@@ -84,6 +83,33 @@ public:
     TravailleurRecherche& Travailleur() { return *travailleur_; }
     // Today's date, from which the save panel proposes a name; replaceable for tests.
     std::function<QDate()> Aujourdhui = [] { return QDate::currentDate(); };
+
+    // --- What acts for the player beside the mouse, through the mouse's own handlers ---
+    void Agir(Action action);
+    // Whether the action would do anything now; Coche: the colouring shown, the mark on.
+    bool Permis(Action action) const;
+    bool Coche(Action action) const;
+    const Controles& ControlesDuJeu() const { return controles_; }
+    // Hole k as the board shows it: its marble's picture, or none for an empty hole.
+    const QPixmap& ImageTrou(int k) const;
+    // A left press on hole k before any drag: the first hole, or a removal in build mode. True
+    // when a marble is left there to be moved.
+    bool AppuyerTrou(int k);
+    // The marble of hole source dropped on hole cible, and a right press on hole k.
+    void DeposerBille(int source, int cible);
+    void AjouterBilleTrou(int k);
+    // A move of the slider window while it shows a solution.
+    void ParcourirSolution(QAbstractSlider::SliderAction action);
+    // The one way to write the message line.
+    void EcrireMessage(const QString& message);
+    // An action beyond the button bar, run by the piece that does it (the hint, the mark, the
+    // explanation): what it does, whether it may, whether it is on.
+    struct Confiee {
+        std::function<void()> faire;
+        std::function<bool()> permis;
+        std::function<bool()> coche;
+    };
+    void Confier(Action action, Confiee confiee);
 
 signals:
     // After every change of the board, whatever made it.
@@ -126,7 +152,6 @@ private:
     void BOUTON_MouseMove(int index);
     void Form_MouseMove();
     void MettreEnGras(int index);
-    void EcrireMessage(const QString& message);
     void MasquerJeu();
     void RetablirJeu();
     void Command1_Click();
@@ -189,6 +214,8 @@ private:
     QLabel* Label2 = nullptr;
     QPushButton* Command1 = nullptr;
     QImage Picture1; // the skin's 1x pixels, source of the outline
+    Controles controles_;
+    std::array<Confiee, NbActions> confiees_;
     QPixmap peau_;
 
     FiltreGlobal* filtreGlobal_ = nullptr;
@@ -215,8 +242,6 @@ private:
     void TournerPoints();
     // Beyond the button bar: the hint (H) and the live mark (I), told of every change of the board.
     void CreerAides();
-    void DemanderIndice();
-    void BasculerMarque();
     void PlateauModifie();
 
     std::unique_ptr<TravailleurRecherche> travailleur_;

@@ -51,6 +51,93 @@ void FMarbello::BOUTON_Click(int index) {
     }
 }
 
+void FMarbello::Agir(Action action) {
+    switch (action) {
+    case Action::Chercher:
+    case Action::Damier:
+    case Action::Aide:
+    case Action::Nouvelle:
+    case Action::Quitter:
+    case Action::Reculer:
+    case Action::Avancer:
+        BOUTON_Click(static_cast<int>(action));
+        break;
+    case Action::Enregistrer:
+    case Action::Ouvrir:
+        Image1_Click(action == Action::Ouvrir ? 1 : 0);
+        break;
+    case Action::Indice:
+    case Action::Marque:
+    case Action::Pourquoi:
+        if (const Confiee& confiee = confiees_[static_cast<size_t>(action)]; confiee.faire) {
+            confiee.faire();
+        }
+        break;
+    case Action::Valider:
+        if (Permis(Action::Valider)) {
+            Command5_Click();
+        }
+        break;
+    case Action::Echapper:
+        if (RechercheEnCours) {
+            BOUTON_Click(0);
+        } else if (FraOpenClose->isVisibleTo(this)) {
+            Command6_Click();
+        } else if (FraAIDE->isVisibleTo(this)) {
+            Command1_Click();
+        }
+        break;
+    case Action::Courriel:
+        Label2_Click();
+        break;
+    case Action::Site:
+        Label4_Click();
+        break;
+    case Action::Article:
+        Label6_Click();
+        break;
+    }
+}
+
+// As the handlers decide; the others always act, or say why they do not.
+bool FMarbello::Permis(Action action) const {
+    switch (action) {
+    case Action::Nouvelle:
+    case Action::Enregistrer:
+    case Action::Ouvrir:
+        return !RechercheEnCours;
+    case Action::Reculer:
+        return !RechercheEnCours && partie_.CoupCourant() > 0;
+    case Action::Avancer:
+        return !RechercheEnCours && partie_.CoupCourant() < partie_.CoupMax();
+    case Action::Aide:
+        return !FraOpenClose->isVisibleTo(this);
+    case Action::Indice:
+    case Action::Marque:
+    case Action::Pourquoi: {
+        const Confiee& confiee = confiees_[static_cast<size_t>(action)];
+        return confiee.faire && (!confiee.permis || confiee.permis());
+    }
+    case Action::Valider: // the panels lie over the build panel's "OK"
+        return ModeConstruction() && !RechercheEnCours && !PanneauOuvert();
+    case Action::Courriel:
+    case Action::Site:
+    case Action::Article:
+        return FraAIDE->isVisibleTo(this);
+    default:
+        return true;
+    }
+}
+
+bool FMarbello::Coche(Action action) const {
+    const Confiee& confiee = confiees_[static_cast<size_t>(action)];
+    return action == Action::Damier ? ModeDamier() : confiee.coche && confiee.coche();
+}
+
+void FMarbello::Confier(Action action, Confiee confiee) {
+    confiees_[static_cast<size_t>(action)] = std::move(confiee);
+}
+
 void FMarbello::BOUTON_MouseMove(int index) {
     MettreEnGras(index);
 }

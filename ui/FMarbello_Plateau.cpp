@@ -169,6 +169,26 @@ void FMarbello::imgBille_DragDrop(int index, int source) {
     PlateauModifie();
 }
 
+const QPixmap& FMarbello::ImageTrou(int k) const {
+    return imgBille[static_cast<size_t>(k)]->Picture();
+}
+
+bool FMarbello::AppuyerTrou(int k) {
+    if (!imgBille[static_cast<size_t>(k)]->AUneImage()) {
+        return false;
+    }
+    imgBille_DragOver(k, k);
+    return imgBille[static_cast<size_t>(k)]->AUneImage();
+}
+
+void FMarbello::DeposerBille(int source, int cible) {
+    imgBille_DragDrop(cible, source);
+}
+
+void FMarbello::AjouterBilleTrou(int k) {
+    imgBille_MouseDown(k, Qt::RightButton, {});
+}
+
 // A left press drags at once, with the white marble as the pointer. The drag is hand-made: until
 // the button is released every mouse event of the application belongs to it.
 void FMarbello::CommencerGlisser(int source, QPoint global) {

@@ -15,13 +15,12 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace marbello {
 
 namespace {
-
-const QString TexteArreter = QStringLiteral("Arrêter la recherche");
 
 // The dots change far more often than a screen shows pictures: they are drawn once per picture.
 constexpr int ImageMs = 16;
@@ -55,14 +54,6 @@ void FMarbello::CreerAides() {
     explication_ = new Explication(*this, *travailleur_, *marque_, [this](Cellule c) {
         return imgBille[static_cast<size_t>(NumeroBille(c.x, c.y))]->geometry();
     });
-}
-
-void FMarbello::DemanderIndice() {
-    indice_->Demander();
-}
-
-void FMarbello::BasculerMarque() {
-    marque_->Activer(!marque_->Active());
 }
 
 void FMarbello::PlateauModifie() {
@@ -123,10 +114,15 @@ void FMarbello::TerminerRecherche() {
     if (recherche_.NbSolutions != 0) {
         Verticale->show();
         const auto nbCoups = static_cast<int16_t>(recherche_.Solution[1].Coups.size() - 1);
-        Verticale->VScroll1->setMaximum(nbCoups);
+        {
+            // The board already is the solution's start: a slider left elsewhere by an earlier
+            // replay must not start the record afresh, nor replay the new solution.
+            const QSignalBlocker silence(Verticale->VScroll1);
+            Verticale->VScroll1->setMaximum(nbCoups);
+            Verticale->VScroll1->setValue(0);
+        }
         SolutionAffichee = true;
         PlacerVerticale();
-        Verticale->VScroll1->setValue(0);
         issue = QStringLiteral("Solution trouvée...");
     } else if (recherche_.FinRecherche) {
         issue = QStringLiteral("Recherche Arrêtée.");
@@ -166,6 +162,13 @@ void FMarbello::Avancer(int valeur) {
     }
     partie_.RepartirDeLaPosition(position);
     AfficherPlateau();
+}
+
+// Under a panel the board is out of reach of the keys.
+void FMarbello::ParcourirSolution(QAbstractSlider::SliderAction action) {
+    if (SolutionAffichee && Verticale != nullptr && Verticale->isVisible() && !PanneauOuvert()) {
+        Verticale->VScroll1->triggerAction(action);
+    }
 }
 
 // Beside the right edge of the window, between the two groups of button labels; computed in

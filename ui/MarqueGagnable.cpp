@@ -26,6 +26,8 @@ MarqueGagnable::MarqueGagnable(FMarbello& fenetre, TravailleurRecherche& travail
     setGeometry(64, 316, 18, 18);
     hide();
     connect(&travailleur_, &TravailleurRecherche::Reponse, this, &MarqueGagnable::Recevoir);
+    fenetre_.Confier(Action::Marque,
+                     {[this] { Activer(!active_); }, {}, [this] { return active_; }});
     connect(&fenetre_, &FMarbello::PlateauChange, this, &MarqueGagnable::Suivre);
 }
 
@@ -62,15 +64,14 @@ void MarqueGagnable::Suivre() {
 }
 
 // A stopped search, the player's or one given up for another question, leaves the mark unknown
-// until the board changes: asking again would stop the other question's search in turn.
+// until a search about its position ends, whoever asked it: asking again would stop the other
+// question's search in turn.
 void MarqueGagnable::Recevoir(const ReponseRecherche& reponse) {
-    if (!question_ || !question_->Repond(reponse)) {
+    if (!question_ || !question_->Repond(reponse) || reponse.arretee) {
         return;
     }
     question_.reset();
-    if (!reponse.arretee) {
-        Montrer(reponse.solution.has_value());
-    }
+    Montrer(reponse.solution.has_value());
 }
 
 void MarqueGagnable::Montrer(std::optional<bool> gagnable) {

@@ -18,6 +18,7 @@ namespace {
 using namespace std::chrono_literals;
 
 const Bits Apres1 = BitsDepuisGrille(essais::Depuis("ooo/o.o/ooo.ooo/ooooooo/ooooooo/ooo/ooo"));
+const Bits Deux = BitsDepuisGrille(essais::Depuis(".../.../......./oo...../......./.../..."));
 const Bits Sans = BitsDepuisGrille(essais::Depuis("ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo"));
 
 // A thread whose searches wait, held, before their first position until let go or stopped, and
@@ -62,19 +63,22 @@ struct Fil {
     }
 };
 
+// Every question given up is answered as stopped, the one waiting as well as the one searched.
 TEST(FilRecherche, onlyTheLatestQuestionIsAnswered) {
     Fil f;
     f.Tenir(true);
-    f.fil.Chercher(Apres1);
+    const Question cherchee = f.fil.Chercher(Apres1);
     f.AttendreRetenue(1);
+    const Question attendue = f.fil.Chercher(Deux);
     const Question derniere = f.fil.Chercher(Sans);
     f.Tenir(false);
     const auto recues = f.Reponses();
-    ASSERT_EQ(recues.size(), 2U);
-    EXPECT_TRUE(recues[0].arretee);
-    EXPECT_FALSE(derniere.Repond(recues[0]));
-    EXPECT_TRUE(derniere.Repond(recues[1]));
-    EXPECT_FALSE(recues[1].arretee || recues[1].solution);
+    ASSERT_EQ(recues.size(), 3U);
+    EXPECT_TRUE(recues[0].arretee && attendue.Repond(recues[0]));
+    EXPECT_TRUE(recues[1].arretee && cherchee.Repond(recues[1]));
+    EXPECT_FALSE(derniere.Repond(recues[0]) || derniere.Repond(recues[1]));
+    EXPECT_TRUE(derniere.Repond(recues[2]));
+    EXPECT_FALSE(recues[2].arretee || recues[2].solution);
 }
 
 // Stopped and asked again before the stopped answer came: that answer is not the new question's.
@@ -119,9 +123,10 @@ TEST(FilRecherche, oneSearchAnswersEveryQuestionAboutItsPosition) {
     const Question q3 = f.fil.Chercher(Apres1);
     const auto recues = f.Reponses();
     ASSERT_EQ(recues.size(), 2U);
-    EXPECT_TRUE(q1.Repond(recues[0]) && q2.Repond(recues[0]) && !q3.Repond(recues[0]));
+    EXPECT_TRUE(q1.Repond(recues[0]) && q2.Repond(recues[0]) && recues[0].ticket == q2.ticket);
     ASSERT_TRUE(recues[0].solution && recues[1].solution);
-    EXPECT_TRUE(q3.Repond(recues[1]) && recues[1].solution->Coups == recues[0].solution->Coups);
+    EXPECT_EQ(recues[1].ticket, q3.ticket);
+    EXPECT_EQ(recues[1].solution->Coups, recues[0].solution->Coups);
     EXPECT_EQ(f.retenues, 1);
 }
 

@@ -80,6 +80,11 @@ private slots:
         // A panel takes the hint away, and an answer that comes under it is not drawn.
         Ligne("panelHidesTheHint", "B3 touche:H touche:F1", "FraAIDE", "");
         Ligne("hintUnderAPanel", "B3 touche:H,F1", "FraAIDE", "");
+        // Under a panel, neither the build panel's "OK" nor the slider's keys reach the board.
+        Ligne("noOkUnderAPanel", "B3 53>55 I1 Command3 touche:F1 touche:Ctrl+Return,Esc",
+              Apres1 + " Frame1", Reste31);
+        Ligne("noReplayUnderAPanel", Deux + " touche:S touche:F1,PgDown,Esc", Deux + " curseur 0/1",
+              "Solution trouvée...");
         // A letter in the file list is the list's: D chooses d.Mbo, not the checkerboard.
         Ligne("letterInTheList", "ecrire:d.Mbo touche:Ctrl+O,D,Esc", Plein, Choisir);
         Ligne("newGame", "touche:Ctrl+N", OuvertureCentre, "");
@@ -148,6 +153,14 @@ private slots:
         QCOMPARE(Focus(), QStringLiteral("CurseurPlateau"));
         Jouer(w.f, QStringLiteral("touche:Ctrl+O"));
         QCOMPARE(Tabs(w.f, 5), QStringLiteral("File1 Command4 Command2 Command6 Command3 File1"));
+    }
+
+    // In build mode, the help keeps Tab among its own controls: the "OK" it covers is out of reach.
+    void tabUnderAPanelInBuildMode() {
+        Fenetre w(QStringLiteral("I1 Command3 touche:F1"));
+        QCOMPARE(Tabs(w.f, 4), QStringLiteral("Command1 Label6 Label4 Label2 Command1"));
+        Jouer(w.f, QStringLiteral("touche:Esc"));
+        QCOMPARE(Tabs(w.f, 11).section(' ', -2), QStringLiteral("Command5 CurseurPlateau"));
     }
 
     // Up and Down (and End) choose a game, Return opens it, Delete throws it away.

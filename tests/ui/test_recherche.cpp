@@ -150,6 +150,26 @@ private slots:
         QCOMPARE(montres, std::vector<std::optional<bool>>{false});
     }
 
+    // A search after a replay step and a move keeps the record, and a hint asked during it shows.
+    void aSearchAfterAReplayKeepsTheRecord() {
+        Fenetre w(QStringLiteral("B3 B0 curseur:3 touche:H"));
+        Jouer(w.f, Vue(w.f).section(QStringLiteral("indice "), 1).section(' ', 0, 0));
+        Retenue::De(w.f).Tenir(true);
+        QTest::mouseClick(Controle(w.f, QStringLiteral("B0")), Qt::LeftButton);
+        QVERIFY(Retenue::De(w.f).AttendreRetenue());
+        QTest::keyClick(w.f.windowHandle(), Qt::Key_H);
+        Retenue::De(w.f).Tenir(false);
+        QTRY_VERIFY(!w.f.RechercheEnCours);
+        QTRY_VERIFY(Vue(w.f).contains(QStringLiteral("indice")));
+        QCOMPARE(w.f.Jeu().CoupMax(), 1);
+    }
+
+    // A search stopped while the mark waited for it: the next search's answer shows the mark.
+    void theMarkTakesTheAnswerAfterAStop() {
+        Fenetre w(QStringLiteral("B3 [ touche:I ] B0"));
+        QCOMPARE(Vue(w.f), OuvertureCentre + " marque + curseur 0/31");
+    }
+
     void theMarkIsKeptBetweenRuns() {
         Fenetre(QStringLiteral("touche:I"));
         Fenetre w(QStringLiteral("B3"));
