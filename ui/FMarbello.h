@@ -238,7 +238,7 @@ private:
     void CreerVerticale();
     void CreerTravailleur();
     void RecevoirReponse(const ReponseRecherche& reponse);
-    void TerminerRecherche();
+    void TerminerRecherche(bool arretee);
     void TournerPoints();
     // Beyond the button bar: the hint (H) and the live mark (I), told of every change of the board.
     void CreerAides();

@@ -66,9 +66,8 @@ void FMarbello::ChercherSolution() {
     SolutionAffichee = false;
     if (RechercheEnCours) {
         // A stop acts at once: the search given up answers nothing that is shown.
-        recherche_.FinRecherche = true;
         travailleur_->Arreter();
-        TerminerRecherche();
+        TerminerRecherche(true);
         return;
     }
     recherche_.Preparer();
@@ -81,7 +80,6 @@ void FMarbello::ChercherSolution() {
     Frame5->show();
     EcrireMessage(QStringLiteral("Recherche en cours..."));
     BOUTON[0]->setText(TexteArreter);
-    recherche_.FinRecherche = false;
     RechercheEnCours = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     pasAffiches_ = travailleur_->PasAttente();
@@ -99,11 +97,10 @@ void FMarbello::RecevoirReponse(const ReponseRecherche& reponse) {
         recherche_.Solution.push_back(*reponse.solution);
         recherche_.NbSolutions = static_cast<int16_t>(recherche_.Solution.size() - 1);
     }
-    recherche_.FinRecherche = reponse.solution.has_value() || reponse.arretee;
-    TerminerRecherche();
+    TerminerRecherche(reponse.arretee);
 }
 
-void FMarbello::TerminerRecherche() {
+void FMarbello::TerminerRecherche(bool arretee) {
     minuterieAttente_->stop();
     TournerPoints();
     Frame5->hide();
@@ -124,7 +121,7 @@ void FMarbello::TerminerRecherche() {
         SolutionAffichee = true;
         PlacerVerticale();
         issue = QStringLiteral("Solution trouvée...");
-    } else if (recherche_.FinRecherche) {
+    } else if (arretee) {
         issue = QStringLiteral("Recherche Arrêtée.");
     } else {
         issue = QStringLiteral("Pas de solution");
