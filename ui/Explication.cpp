@@ -54,10 +54,9 @@ std::optional<std::pair<Cellule, Cellule>> CoupEntre(Bits avant, Bits apres) {
 
 } // namespace
 
-Explication::Explication(FMarbello& fenetre, TravailleurRecherche& travailleur, QWidget& marque,
-                         std::function<QRect(Cellule)> place)
+Explication::Explication(FMarbello& fenetre, TravailleurRecherche& travailleur, QWidget& marque)
     : QWidget(&fenetre), fenetre_(fenetre), travailleur_(travailleur), marque_(marque),
-      partie_(fenetre.Jeu()), place_(std::move(place)) {
+      partie_(fenetre.Jeu()) {
     setObjectName(QStringLiteral("Explication"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
@@ -295,7 +294,8 @@ void Explication::paintEvent(QPaintEvent* /*event*/) {
     peintre.setRenderHint(QPainter::Antialiasing);
     peintre.setBrush(Qt::NoBrush);
     for (const int k : preuve_->trous) {
-        const QRectF trou = QRectF(place_(CelluleBille(k))).adjusted(0.5, 0.5, -0.5, -0.5);
+        const QRectF trou =
+            QRectF(fenetre_.ControlesDuJeu().Place(CelluleBille(k))).adjusted(0.5, 0.5, -0.5, -0.5);
         peintre.setPen(QPen(QColor(20, 20, 20), 4.5));
         peintre.drawEllipse(trou);
         peintre.setPen(QPen(QColor(255, 215, 0), 2.5));
@@ -303,7 +303,7 @@ void Explication::paintEvent(QPaintEvent* /*event*/) {
     }
     for (int k = 0; k < NbTrous; ++k) {
         const Cellule c = CelluleBille(k);
-        const QRectF trou = QRectF(place_(c)).adjusted(2, 2, -2, -2);
+        const QRectF trou = QRectF(fenetre_.ControlesDuJeu().Place(c)).adjusted(2, 2, -2, -2);
         if (preuve_->genre == GenrePreuve::Classes) {
             // A ring of two halves around the hole, so that its marble or its emptiness shows.
             const QRectF anneau = trou.adjusted(-0.5, -0.5, 0.5, 0.5);

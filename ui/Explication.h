@@ -28,10 +28,8 @@ class Explication : public QWidget {
     Q_OBJECT
 
 public:
-    // marque: the live mark, a click on which asks when it reads "Pas de solution"; place: a
-    // hole's rectangle on the window.
-    Explication(FMarbello& fenetre, TravailleurRecherche& travailleur, QWidget& marque,
-                std::function<QRect(Cellule)> place);
+    // marque: the live mark, a click on which asks when it reads "Pas de solution".
+    Explication(FMarbello& fenetre, TravailleurRecherche& travailleur, QWidget& marque);
 
     // Shows why the board's position is lost when an answer said it is; otherwise nothing.
     void Montrer();
@@ -62,7 +60,6 @@ private:
     TravailleurRecherche& travailleur_;
     QWidget& marque_;
     const Partie& partie_;
-    std::function<QRect(Cellule)> place_;
     std::unordered_map<Bits, Connue> connues_;
     std::optional<Certificat> preuve_; // shown
     Bits position_ = 0;                // the board it is about

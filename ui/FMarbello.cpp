@@ -153,6 +153,13 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
     PreparerAccessibilite(*this);
 }
 
+// Above the marble images, which exist by then.
+void FMarbello::CreerAides() {
+    indice_ = new Indice(*this, *travailleur_);
+    marque_ = new MarqueGagnable(*this, *travailleur_);
+    explication_ = new Explication(*this, *travailleur_, *marque_);
+}
+
 // The hint and the mark go before the worker they ask, the worker before the window: no answer may
 // arrive while it comes apart. The keyboard's filters go before the controls they watch are hidden
 // and destroyed.

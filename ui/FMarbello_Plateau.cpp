@@ -169,6 +169,10 @@ void FMarbello::imgBille_DragDrop(int index, int source) {
     PlateauModifie();
 }
 
+QRect Controles::Place(Cellule c) const {
+    return trous[static_cast<size_t>(NumeroBille(c.x, c.y))]->geometry();
+}
+
 const QPixmap& FMarbello::ImageTrou(int k) const {
     return imgBille[static_cast<size_t>(k)]->Picture();
 }

@@ -3,11 +3,8 @@
 // worker's thread: the click returns at once and the answer comes back as an event.
 
 #include "ui/Apparence.h"
-#include "ui/Explication.h"
 #include "ui/FMarbello.h"
 #include "ui/Forme.h"
-#include "ui/Indice.h"
-#include "ui/MarqueGagnable.h"
 #include "ui/TravailleurRecherche.h"
 #include "ui/Vignette.h"
 
@@ -40,20 +37,6 @@ void FMarbello::CreerTravailleur() {
     minuterieAttente_ = new QTimer(this);
     minuterieAttente_->setInterval(ImageMs);
     connect(minuterieAttente_, &QTimer::timeout, this, &FMarbello::TournerPoints);
-}
-
-// Above the marble images, which exist by then.
-void FMarbello::CreerAides() {
-    indice_ = new Indice(
-        *this, *travailleur_,
-        [this](Cellule c) {
-            return imgBille[static_cast<size_t>(NumeroBille(c.x, c.y))]->geometry();
-        },
-        [this](const QString& message) { EcrireMessage(message); });
-    marque_ = new MarqueGagnable(*this, *travailleur_);
-    explication_ = new Explication(*this, *travailleur_, *marque_, [this](Cellule c) {
-        return imgBille[static_cast<size_t>(NumeroBille(c.x, c.y))]->geometry();
-    });
 }
 
 void FMarbello::PlateauModifie() {

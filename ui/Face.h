@@ -14,6 +14,8 @@ class QListView;
 class QPushButton;
 class QWidget;
 
+#include <QRect>
+
 namespace marbello {
 
 // One per thing the player can do; each runs the handler its button, icon or link runs, guards
@@ -41,6 +43,9 @@ inline constexpr size_t NbActions = static_cast<size_t>(Action::Article) + 1;
 
 // The controls, as the window lays them out.
 struct Controles {
+    // The rectangle of the hole of cell c on the window.
+    QRect Place(Cellule c) const;
+
     std::array<QWidget*, NbTrous> trous{};   // the marble images, by hole number
     std::array<QWidget*, 9> pilules{};       // the buttons and icons, top to bottom on the skin
     std::array<QLabel*, 3> liens{};          // the help panel's links, top to bottom

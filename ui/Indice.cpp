@@ -26,10 +26,8 @@ void Tracer(QPainter& peintre, const QPainterPath& forme, qreal epaisseur) {
 
 } // namespace
 
-Indice::Indice(FMarbello& fenetre, TravailleurRecherche& travailleur,
-               std::function<QRect(Cellule)> place, std::function<void(const QString&)> ecrire)
-    : QWidget(&fenetre), fenetre_(fenetre), travailleur_(travailleur), place_(std::move(place)),
-      ecrire_(std::move(ecrire)) {
+Indice::Indice(FMarbello& fenetre, TravailleurRecherche& travailleur)
+    : QWidget(&fenetre), fenetre_(fenetre), travailleur_(travailleur) {
     setObjectName(QStringLiteral("Indice"));
     setAccessibleName(QStringLiteral("Indice"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -89,7 +87,7 @@ void Indice::Recevoir(const ReponseRecherche& reponse) {
         return;
     }
     if (!reponse.solution) {
-        ecrire_(QStringLiteral("Pas de solution"));
+        fenetre_.EcrireMessage(QStringLiteral("Pas de solution"));
         return;
     }
     coup_ = reponse.solution->Coups[1];
@@ -119,11 +117,12 @@ void Indice::paintEvent(QPaintEvent* /*event*/) {
     QPainter peintre(this);
     peintre.setRenderHint(QPainter::Antialiasing);
     // A square frame, so that it is never taken for the keyboard's round cursor.
-    const QRectF bille = QRectF(place_({coup_->X, coup_->Y})).adjusted(1.5, 1.5, -1.5, -1.5);
+    const QRectF bille = QRectF(fenetre_.ControlesDuJeu().Place({coup_->X, coup_->Y}))
+                             .adjusted(1.5, 1.5, -1.5, -1.5);
     QPainterPath cadre;
     cadre.addRoundedRect(bille, 4.0, 4.0);
     Tracer(peintre, cadre, 3.0);
-    const QPointF centre = QRectF(place_(Arrivee(*coup_))).center();
+    const QPointF centre = QRectF(fenetre_.ControlesDuJeu().Place(Arrivee(*coup_))).center();
     const qreal r = 7.0;
     QPainterPath losange;
     losange.moveTo(centre + QPointF(0, -r));

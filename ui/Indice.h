@@ -23,10 +23,8 @@ class Indice : public QWidget {
     Q_PROPERTY(QString texte READ Texte NOTIFY Annonce)
 
 public:
-    // place: a hole's rectangle on the window; ecrire: the window's message line. Any change of
-    // the board, and a panel that opens over it, takes the hint away.
-    Indice(FMarbello& fenetre, TravailleurRecherche& travailleur,
-           std::function<QRect(Cellule)> place, std::function<void(const QString&)> ecrire);
+    // Any change of the board, and a panel that opens over it, takes the hint away.
+    Indice(FMarbello& fenetre, TravailleurRecherche& travailleur);
 
     // Asks for the hint of the board's position; there is none to ask for before the first hole,
     // nor while a panel covers the board.
@@ -49,8 +47,6 @@ private:
 
     FMarbello& fenetre_;
     TravailleurRecherche& travailleur_;
-    std::function<QRect(Cellule)> place_;
-    std::function<void(const QString&)> ecrire_;
     std::optional<Question> question_; // until its answer comes
     std::optional<Coup> coup_;         // the move shown
 };
