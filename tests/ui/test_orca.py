@@ -1,0 +1,187 @@
+#!/usr/bin/python3
+# A blind player's game: the real Orca reads the real program, in French, on real keys, in the
+# tests' X server. Everything is private: a D-Bus session (dbus-run-session, which starts the
+# accessibility bus on demand), HOME and XDG folders, settings, a French locale compiled here,
+# speech-dispatcher writing each utterance to a file with its audio sent nowhere. What Orca says
+# is read from its debug record, whose "SPEECH OUTPUT:" lines are its speech.
+# Usage: test_orca.py PROGRAM
+import os, pty, re, shutil, signal, subprocess, sys, tempfile, threading, time, tty
+
+DELAI = 10.0  # seconds for Orca to speak after a key; the sanitized build is slow
+CALME = 0.6  # seconds of silence that end an utterance's run
+# The game by keys, as a blind player plays it: keys (xdotool's names, or "orca" for the screen
+# reader that starts while the game runs), the words Orca must say after them, in that order, and
+# the words it must not say.
+ETAPES = [
+    ("orca", ["Plateau", "Ligne 4, colonne 4, bille"], []),
+    ("Return", ["Ligne 4, colonne 4, trou vide"], []),
+    ("Up", ["Ligne 3, colonne 4, bille"], ["colonne 5", "deux points"]),
+    ("Up", ["Ligne 2, colonne 4, bille"], ["colonne 5"]),
+    ("space", ["Ligne 2, colonne 4, bille", "levée"], []),
+    ("Down Down", ["Ligne 4, colonne 4, trou vide"], []),
+    ("space", ["Ligne 4, colonne 4, bille", "Il reste 31 billes."], []),
+    ("Left space Right Right space", ["Saut impossible"], []),
+    ("Left space space", ["levée", "posée"], []),
+    ("ctrl+z", ["Il reste 32 billes."], []),
+    ("ctrl+y", ["Il reste 31 billes."], []),
+    ("d", ["Damier", "noire"], []),
+    ("h", ["Indice, ligne"], ["deux points"]),
+    ("i", ["Une solution existe"], []),
+    ("s", ["Recherche en cours...", "Solution trouvée..."], []),
+    ("Next", ["Il reste"], []),
+]
+
+
+class Lecteur:
+    """Orca's debug record, read as it is written: a terminal, so that Orca writes it line by
+    line; its speech in order, the whole record kept in a file."""
+
+    def __init__(self, chemin):
+        self.maitre, esclave = pty.openpty()
+        tty.setraw(esclave)
+        self.nom = os.ttyname(esclave)
+        self.esclave = esclave
+        self.paroles, self.verrou = [], threading.Condition()
+        self.fichier = open(chemin, "wb")
+        threading.Thread(target=self.lire, daemon=True).start()
+
+    def lire(self):
+        reste = b""
+        while True:
+            try:
+                bloc = os.read(self.maitre, 65536)
+            except OSError:
+                return
+            self.fichier.write(bloc)
+            *lignes, reste = (reste + bloc).split(b"\n")
+            dites = [m.group(1) for l in lignes
+                     for m in [re.search(r"SPEECH OUTPUT: '(.*?)' ?(\{.*)?$",
+                                            l.decode("utf-8", "replace"))]
+                     if m and m.group(1).strip()]
+            if dites:
+                with self.verrou:
+                    self.paroles += [(time.monotonic(), d) for d in dites]
+                    self.verrou.notify_all()
+
+    def depuis(self, debut):
+        with self.verrou:
+            return [d for t, d in self.paroles[debut:]]
+
+    def attendre(self, debut, mots):
+        """What Orca says from its debut-th utterance on, once the words came or DELAI passed,
+        and CALME seconds went by without speech."""
+        fin = time.monotonic() + DELAI
+        with self.verrou:
+            while time.monotonic() < fin:
+                dites = " | ".join(d for _, d in self.paroles[debut:])
+                derniere = self.paroles[-1][0] if len(self.paroles) > debut else 0
+                if all(m.lower() in dites.lower() for m in mots) and \
+                        time.monotonic() - derniere > CALME:
+                    break
+                self.verrou.wait(0.1)
+            return [d for _, d in self.paroles[debut:]]
+
+
+def preparer(dossier):
+    """The private environment: folders, settings, the French locale, speech to a file."""
+    env = dict(os.environ)
+    env.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
+    env.pop("SESSION_MANAGER", None)
+    chemins = {c: os.path.join(dossier, c.lower()) for c in
+               ["HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"]}
+    for c, chemin in chemins.items():
+        os.makedirs(chemin, mode=0o700)
+        env[c] = chemin
+    locales = os.path.join(dossier, "locales")
+    os.makedirs(locales)
+    subprocess.run(["localedef", "-i", "fr_FR", "-f", "UTF-8",
+                    os.path.join(locales, "fr_FR.UTF-8")], check=True)
+    env.update(LOCPATH=locales, LANG="fr_FR.UTF-8", LC_ALL="fr_FR.UTF-8", LANGUAGE="fr",
+               GSETTINGS_BACKEND="keyfile", QT_QPA_PLATFORM="xcb")
+    config = chemins["XDG_CONFIG_HOME"]
+    ecrire(os.path.join(config, "glib-2.0", "settings", "keyfile"),
+           "[org/gnome/desktop/interface]\ntoolkit-accessibility=true\n")
+    ecrire(os.path.join(chemins["HOME"], ".asoundrc"), "pcm.!default { type null }\n")
+    ecrire(os.path.join(config, "speech-dispatcher", "speechd.conf"),
+           'AudioOutputMethod "alsa"\nAddModule "generic" "sd_generic" "generic.conf"\n'
+           'DefaultModule generic\nDefaultLanguage "fr"\n')
+    ecrire(os.path.join(config, "speech-dispatcher", "modules", "generic.conf"),
+           "GenericExecuteSynth \"printf '%%s\\\\n' \\'$DATA\\' >> %s\"\n"
+           'AddVoice "fr" "MALE1" "fr"\nGenericLanguage "fr" "fr" "utf-8"\n'
+           % os.path.join(dossier, "paroles.txt"))
+    return env
+
+
+def ecrire(chemin, texte):
+    os.makedirs(os.path.dirname(chemin), exist_ok=True)
+    with open(chemin, "w", encoding="utf-8") as f:
+        f.write(texte)
+
+
+def lancer_orca(dossier, env):
+    lecteur = Lecteur(os.path.join(dossier, "orca.log"))
+    orca = subprocess.Popen(["orca", "--debug-file=" + lecteur.nom], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    return orca, lecteur
+
+
+def finir(dossier):
+    """Ends, by their pids, what the session left with its private HOME: Orca, which ends on no
+    polite signal while it waits for events, speech-dispatcher and the accessibility bus."""
+    marque = ("HOME=%s\0" % os.path.join(dossier, "home")).encode()
+    for pid in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open("/proc/%s/environ" % pid, "rb") as f:
+                if marque in f.read():
+                    os.kill(int(pid), signal.SIGKILL)
+        except (OSError, ProcessLookupError):
+            pass
+
+
+def dans_la_session(dossier, programme):
+    env = dict(os.environ)
+    jeu = subprocess.Popen([shutil.copy(programme, os.path.join(dossier, "jeu"))], env=env)
+    orca = lecteur = None
+    echecs = []
+    try:
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name",
+                        "^Jeu du Marbello$"], check=True, timeout=60, stdout=subprocess.DEVNULL)
+        for touches, dire, taire in ETAPES:
+            if touches == "orca":
+                orca, lecteur = lancer_orca(dossier, env)
+                debut = 0
+            else:
+                debut = len(lecteur.depuis(0))
+                subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "300"] +
+                               touches.split(), check=True, timeout=30)
+            dites = lecteur.attendre(debut, dire)
+            texte = " | ".join(dites).lower()
+            print("%-12s %s" % (touches, " | ".join(dites)), flush=True)
+            manque = [m for m in dire if m.lower() not in texte]
+            trop = [m for m in taire if m.lower() in texte]
+            if manque or trop:
+                echecs.append("after %s: missing %s, unwanted %s" % (touches, manque, trop))
+    finally:
+        jeu.terminate()
+        jeu.wait(30)
+    assert not echecs, "\n".join(echecs)
+    print("OK")
+
+
+def main():
+    if sys.argv[1] == "--session":
+        dans_la_session(sys.argv[2], sys.argv[3])
+        return
+    dossier = tempfile.mkdtemp(prefix="marbello-orca.")
+    try:
+        env = preparer(dossier)
+        resultat = subprocess.run(["dbus-run-session", "--", sys.executable, "-E",
+                                   os.path.abspath(__file__), "--session", dossier,
+                                   os.path.abspath(sys.argv[1])], env=env, timeout=170)
+        sys.exit(resultat.returncode)
+    finally:
+        finir(dossier)
+        shutil.rmtree(dossier, ignore_errors=True)
+
+
+main()
