@@ -2,6 +2,7 @@
 // The panel is in open mode exactly while File1 is visible. While a search runs, every button that
 // would act is refused: the board stays the position being searched.
 
+#include "ui/Accessibilite.h"
 #include "ui/DepotParties.h"
 #include "ui/FMarbello.h"
 
@@ -115,6 +116,8 @@ void FMarbello::EnregistrerPartie(const QString& nom) {
     if (const auto refus =
             DepotParties(dossierParties_).EnregistrerPartie(nom, partie_.Plateau())) {
         EcrireMessage(*refus);
+    } else {
+        AnnoncerMessage(*this, {}, QStringLiteral("Partie enregistrée : %1").arg(nom));
     }
 }
 
