@@ -3,7 +3,8 @@
 # tests' X server. Everything is private: a D-Bus session (dbus-run-session, which starts the
 # accessibility bus on demand), HOME and XDG folders, settings, a French locale compiled here,
 # speech-dispatcher writing each utterance to a file with its audio sent nowhere. What Orca says
-# is read from its debug record, whose "SPEECH OUTPUT:" lines are its speech.
+# is read from its debug record, whose "SPEECH OUTPUT:" lines are its speech. Last, the
+# accessibility registry goes away and the game goes on.
 # Usage: test_orca.py PROGRAM
 import os, pty, re, shutil, signal, subprocess, sys, tempfile, threading, time, tty
 
@@ -43,6 +44,7 @@ ETAPES = [
     ("ctrl+z", ["Il reste 3 billes.", "Une solution existe"], []),
     ("Down space Down Down space space Left Left space", ["Bravo"], []),
     ("Right plus", ["Ligne 4, colonne 4, bille"], []),
+    ("registre", [], []),
 ]
 # Three marbles, one move from losing and two from winning.
 FIN = [5, 10, 16]
@@ -141,14 +143,16 @@ def lancer_orca(dossier, env):
     return orca, lecteur
 
 
-def finir(dossier):
-    """Ends, by their pids, what the session left with its private HOME: Orca, which ends on no
-    polite signal while it waits for events, speech-dispatcher and the accessibility bus."""
+def finir(dossier, programme=""):
+    """Ends, by their pids, what the session left with its private HOME (or only the programme
+    named): Orca, which ends on no polite signal while it waits for events, speech-dispatcher and
+    the accessibility bus."""
     marque = ("HOME=%s\0" % os.path.join(dossier, "home")).encode()
     for pid in filter(str.isdigit, os.listdir("/proc")):
         try:
-            with open("/proc/%s/environ" % pid, "rb") as f:
-                if marque in f.read():
+            with open("/proc/%s/environ" % pid, "rb") as f, \
+                    open("/proc/%s/cmdline" % pid, "rb") as c:
+                if marque in f.read() and programme.encode() in c.read():
                     os.kill(int(pid), signal.SIGKILL)
         except (OSError, ProcessLookupError):
             pass
@@ -177,6 +181,13 @@ def dans_la_session(dossier, programme):
             if touches == "orca":
                 orca, lecteur = lancer_orca(dossier, env)
                 debut = 0
+            elif touches == "registre":
+                # The accessibility registry goes away while the game runs: the game goes on.
+                finir(dossier, "at-spi2-registryd")
+                subprocess.run(["xdotool", "key", "ctrl+n", "d"], check=True, timeout=30)
+                time.sleep(1)
+                assert jeu.poll() is None, "the game ended when the registry left"
+                continue
             else:
                 debut = len(lecteur.depuis(0))
                 subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "300"] +
