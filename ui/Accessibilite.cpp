@@ -355,7 +355,7 @@ class PartieListee : public QAccessibleInterface {
 public:
     PartieListee(QListView* vue, int ligne) : vue_(vue), ligne_(ligne) {}
 
-    bool isValid() const override { return !vue_.isNull() && Index().isValid(); }
+    bool isValid() const override { return !vue_.isNull(); }
     QObject* object() const override { return nullptr; }
     QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
@@ -388,10 +388,10 @@ private:
 };
 
 // The open panel's list: one entry per saved game.
-class ListeParties : public QAccessibleWidget {
+class ListeDesParties : public QAccessibleWidget {
 public:
-    explicit ListeParties(QListView* vue) : QAccessibleWidget(vue, QAccessible::List) {}
-    ~ListeParties() override {
+    explicit ListeDesParties(QListView* vue) : QAccessibleWidget(vue, QAccessible::List) {}
+    ~ListeDesParties() override {
         for (const QAccessible::Id id : std::as_const(entrees_)) {
             QAccessible::deleteAccessibleInterface(id);
         }
@@ -494,15 +494,19 @@ QUrl AdresseDuLien(const QString& nom) {
     return nom == QStringLiteral("Label6") ? AdresseArticle() : QUrl();
 }
 
-// The help panel for a screen reader: its text said as it opens, its links within reach of Tab,
-// and opened by Return or Space as by a click.
-class SuiviAide : public QObject {
+// The panels for a screen reader: the help panel's text said as it opens, its links within reach
+// of Tab and opened by Return or Space as by a click; the build mode's keys.
+class SuiviPanneaux : public QObject {
 public:
-    SuiviAide(QWidget& aide, Annonces& annonces) : QObject(&annonces), annonces_(annonces) {
-        aide.installEventFilter(this);
+    SuiviPanneaux(QWidget& fenetre, Annonces& annonces) : QObject(&annonces), annonces_(annonces) {
+        for (const char* nom : {"FraAIDE", "Frame1"}) {
+            if (auto* panneau = fenetre.findChild<QWidget*>(QLatin1String(nom))) {
+                panneau->installEventFilter(this);
+            }
+        }
         QWidget* precedent = nullptr;
         for (const char* nom : {"Label6", "Label4", "Label2", "Command1"}) {
-            QWidget* controle = aide.findChild<QWidget*>(QLatin1String(nom));
+            QWidget* controle = fenetre.findChild<QWidget*>(QLatin1String(nom));
             if (controle == nullptr) {
                 continue;
             }
@@ -520,6 +524,10 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override {
         auto* controle = static_cast<QWidget*>(objet);
+        if (event->type() == QEvent::Show && controle->objectName() == QStringLiteral("Frame1")) {
+            annonces_.Dire(QStringLiteral("Construire une partie : Espace retire une bille, Plus "
+                                          "en ajoute une, Contrôle+Entrée termine"));
+        }
         if (event->type() == QEvent::Show && controle->objectName() == QStringLiteral("FraAIDE")) {
             if (const auto* texte = controle->findChild<QLabel*>(QStringLiteral("Label5"))) {
                 annonces_.Dire(texte->text()
@@ -617,7 +625,7 @@ QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
     case Sorte::Case:
         return new Case(static_cast<Vignette*>(controle), controle->objectName().mid(8).toInt());
     case Sorte::Parties:
-        return new ListeParties(static_cast<QListView*>(controle));
+        return new ListeDesParties(static_cast<QListView*>(controle));
     case Sorte::Standard:
         break;
     }
@@ -658,9 +666,7 @@ void PreparerAccessibilite(QWidget& racine) {
             QObject::connect(menu, &QMenu::aboutToShow, annonces,
                              [annonces] { annonces->Dire(QStringLiteral("Menu du jeu")); });
         }
-        if (auto* aide = racine.findChild<QWidget*>(QStringLiteral("FraAIDE"))) {
-            new SuiviAide(*aide, *annonces);
-        }
+        new SuiviPanneaux(racine, *annonces);
         // The name proposed, read whole: Orca reads the selected proposal without its last
         // character.
         if (auto* nom = racine.findChild<QLineEdit*>(QStringLiteral("Text1"))) {

@@ -92,6 +92,7 @@ void FMarbello::Command4_Click() {
     }
     if (const QString nom = FichierChoisi(); !nom.isEmpty()) {
         DepotParties(dossierParties_).Supprimer(nom);
+        AnnoncerMessage(*this, {}, QStringLiteral("Partie supprimée : %1").arg(nom));
     }
     // File1's model follows the folder: the deleted name leaves the list on its own.
 }

@@ -38,16 +38,25 @@ ETAPES = [
     ("Return", ["Partie enregistrée, " + AUJOURDHUI], []),
     ("ctrl+o", ["Parties enregistrées"], ["octets"]),
     ("Down", [AUJOURDHUI], ["octets"]),
-    ("End", ["fin.Mbo"], ["octets"]),
-    ("Return", ["Il reste 3 billes."], []),
+    ("Delete", ["Partie supprimée, " + AUJOURDHUI], []),
+    ("Escape @fin ctrl+o Down Return", ["Il reste 3 billes."], []),
     ("Up Right space Up Up space", ["Il reste 2 billes.", "Pas de solution"], []),
     ("ctrl+z", ["Il reste 3 billes.", "Une solution existe"], []),
     ("Down space Down Down space space Left Left space", ["Bravo"], []),
     ("Right plus", ["Ligne 4, colonne 4, bille"], []),
+    ("@sans ctrl+o Down Return", ["Il reste 21 billes."], []),
+    ("s", ["Recherche en cours...", "Pas de solution"], []),
+    ("ctrl+o shift+Tab", ["Construire une partie"], []),
+    ("Return", ["Espace retire une bille"], []),
+    ("space", ["Ligne 4, colonne 4, trou vide"], []),
+    ("ctrl+Return", ["Il reste 20 billes."], []),
     ("registre", [], []),
 ]
-# Three marbles, one move from losing and two from winning.
-FIN = [5, 10, 16]
+# Saved games, each alone in the folder from its "@name" on: three marbles, one move from losing
+# and two from winning; a position without solution whose search visits many positions.
+PARTIES = {"fin": [5, 10, 16],
+           "sans": [k for k, c in enumerate("ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo"
+                                             .replace("/", "")) if c == "o"]}
 
 
 class Lecteur:
@@ -158,6 +167,15 @@ def finir(dossier, programme=""):
             pass
 
 
+def ranger(dossier, nom):
+    """Leaves the saved game nom alone in the game's folder."""
+    for fichier in os.listdir(dossier):
+        if fichier.endswith(".Mbo"):
+            os.remove(os.path.join(dossier, fichier))
+    with open(os.path.join(dossier, nom + ".Mbo"), "w", encoding="ascii") as partie:
+        partie.writelines("%d\r\n" % k for k in PARTIES[nom])
+
+
 def dans_la_session(dossier, programme):
     env = dict(os.environ)
     # A desktop whose accessibility bus runs, off until a screen reader turns it on: the game
@@ -169,8 +187,6 @@ def dans_la_session(dossier, programme):
     # The address of another session's bus, which its launcher may leave on the screen.
     subprocess.run(["xprop", "-root", "-remove", "AT_SPI_BUS"], check=True,
                    stderr=subprocess.DEVNULL)
-    with open(os.path.join(dossier, "fin.Mbo"), "w", encoding="ascii") as partie:
-        partie.writelines("%d\r\n" % k for k in FIN)
     jeu = subprocess.Popen([shutil.copy(programme, os.path.join(dossier, "jeu"))], env=env)
     orca = lecteur = None
     echecs = []
@@ -190,8 +206,13 @@ def dans_la_session(dossier, programme):
                 continue
             else:
                 debut = len(lecteur.depuis(0))
-                subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "300"] +
-                               touches.split(), check=True, timeout=30)
+                for touche in touches.split():
+                    if touche.startswith("@"):
+                        ranger(dossier, touche[1:])
+                    else:
+                        subprocess.run(["xdotool", "key", "--clearmodifiers", touche],
+                                       check=True, timeout=30)
+                        time.sleep(0.3)
             dites = lecteur.attendre(debut, dire)
             texte = " | ".join(dites).lower()
             print("%-12s %s" % (touches, " | ".join(dites)), flush=True)
