@@ -4,8 +4,10 @@
 // are checked through the real bus, by test_orca.py.)
 
 #include "OutilsFenetre.h"
+#include "ui/Liens.h"
 
 #include <QAccessible>
+#include <QDesktopServices>
 #include <QMetaEnum>
 
 using namespace outils;
@@ -123,6 +125,20 @@ private slots:
         QTRY_COMPARE(Vue(w.f), "File1");
         QCOMPARE(Lu(w.f, "B1").section(" | ", 0, 0), "Button Normal");
     }
+
+    // Tab reaches the help panel's links, and Return opens one.
+    void unLienSOuvreAuClavier() {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "ouvrir");
+        Fenetre w("B2 touche:Tab,Return");
+        QTRY_COMPARE(ouvertes_, QList<QUrl>{marbello::AdresseArticle()});
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+
+public slots:
+    void ouvrir(const QUrl& adresse) { ouvertes_ << adresse; }
+
+private:
+    QList<QUrl> ouvertes_;
 };
 
 QTEST_MAIN(TestAccessibilite)

@@ -10,9 +10,10 @@ import os, pty, re, shutil, signal, subprocess, sys, tempfile, threading, time, 
 
 DELAI = 10.0  # seconds for Orca to speak after a key; the sanitized build is slow
 CALME = 0.6  # seconds of silence that end an utterance's run
-# The game by keys, as a blind player plays it: keys (xdotool's names, or "orca" for the screen
-# reader that starts while the game runs), the words Orca must say after them, in that order, and
-# the words it must not say.
+# The game by keys, as a blind player plays it: keys (xdotool's names; "orca" for the screen
+# reader that starts while the game runs, "@name" for a saved game put alone in the folder,
+# "registre" for the registry that leaves), the words Orca must say after them, and the words it
+# must not say (a whole row, the folder's columns).
 AUJOURDHUI = "%d-%d-%d" % time.localtime()[2::-1]  # the name the save panel proposes
 ETAPES = [
     ("orca", ["Plateau", "Ligne 4, colonne 4, bille", "Choisissez une bille"], []),
