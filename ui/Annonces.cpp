@@ -74,7 +74,7 @@ Annonces::Annonces(CurseurPlateau& curseur) : QObject(&curseur), curseur_(curseu
         connect(marque, &MarqueGagnable::EtatMontre, this,
                 [this, marque](std::optional<bool> gagnable) {
                     if (!marque->Active()) {
-                        if (etatMarque_ || gagnable != etatMarque_) {
+                        if (etatMarque_) {
                             Dire(QStringLiteral("Marque éteinte"));
                         }
                         etatMarque_.reset();
