@@ -8,7 +8,8 @@ paquets=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-
 if [ "${1:-jeu}" = tests ]; then
     paquets+=(xvfb xauth xdotool x11-utils imagemagick clang clang-tidy clang-format
               libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file weston qt6-wayland
-              at-spi2-core dbus python3-pyatspi lintian)
+              at-spi2-core dbus orca speech-dispatcher
+              locales lintian)
 fi
 
 manquants=()

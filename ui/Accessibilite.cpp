@@ -1,15 +1,23 @@
 #include "ui/Accessibilite.h"
 
 #include "model/Grille.h"
+#include "ui/Annonces.h"
 #include "ui/CurseurPlateau.h"
 #include "ui/Liens.h"
 #include "ui/Vignette.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
+#include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -172,8 +180,13 @@ public:
         }
         return QAccessibleWidget::interface_cast(type);
     }
+    // Its description is the cursor's hole and the message line.
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Plateau") : QString();
+        if (t == QAccessible::Name) {
+            return QStringLiteral("Plateau");
+        }
+        const Annonces* annonces = Annonces::De(*widget());
+        return t == QAccessible::Description && annonces != nullptr ? annonces->Etat() : QString();
     }
     int childCount() const override { return NbTrous; }
     // None past the 33 holes: no image bears such a number.
@@ -188,10 +201,9 @@ public:
         }
         return -1;
     }
-    QAccessibleInterface* focusChild() const override {
-        const Cellule c = Curseur().Curseur();
-        return widget()->hasFocus() ? child(NumeroBille(c.x, c.y)) : nullptr;
-    }
+    // The focus stays on the board, whose description says the cursor's hole: a screen reader
+    // would read a focused cell's whole row.
+    QAccessibleInterface* focusChild() const override { return nullptr; }
 
     QAccessibleInterface* cellAt(int ligne, int colonne) const override {
         return child(NumeroBille(colonne + 2, ligne + 2));
@@ -229,8 +241,7 @@ private:
 class Case : public QAccessibleWidget, public QAccessibleTableCellInterface {
 public:
     Case(Vignette* bille, int numero)
-        : QAccessibleWidget(bille, QAccessible::Cell), numero_(numero),
-          cellule_(CelluleBille(numero)) {}
+        : QAccessibleWidget(bille, QAccessible::Cell), cellule_(CelluleBille(numero)) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableCellInterface) {
@@ -239,25 +250,12 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
-        const bool bille = static_cast<const Vignette*>(widget())->AUneImage();
-        if (t == QAccessible::Name) {
-            return QStringLiteral("Ligne %1, colonne %2 : %3")
-                .arg(rowIndex() + 1)
-                .arg(columnIndex() + 1)
-                .arg(bille ? QStringLiteral("bille") : QStringLiteral("trou vide"));
-        }
-        const auto* damier = widget()->window()->findChild<QLabel*>(QStringLiteral("BOUTON1"));
-        if (t != QAccessible::Description || !bille || damier->text() != QStringLiteral("Normal")) {
-            return {};
-        }
-        return CouleurCase(numero_) == Couleur::Noire ? QStringLiteral("noire")
-                                                      : QStringLiteral("blanche");
+        return t == QAccessible::Name ? Annonces::TexteTrou(*widget()->window(), cellule_)
+                                      : QString();
     }
     QAccessible::State state() const override {
         QAccessible::State etat = QAccessibleWidget::state();
-        const CurseurPlateau* curseur = Curseur();
         etat.focusable = etat.selectable = true;
-        etat.focused = curseur != nullptr && curseur->hasFocus() && curseur->Curseur() == cellule_;
         etat.selected = isSelected();
         return etat;
     }
@@ -284,8 +282,140 @@ private:
                                                               Qt::FindDirectChildrenOnly);
     }
 
-    int numero_;
     Cellule cellule_;
+};
+
+// An entry of the context menu, read with its key as a shortcut: a screen reader takes a key
+// binding of one field for a path through the menus.
+class EntreeMenu : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    EntreeMenu(QAction* action, QMenu* menu) : action_(action), menu_(menu) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+    bool isValid() const override { return !action_.isNull() && !menu_.isNull(); }
+    QObject* object() const override { return action_; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(menu_);
+    }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*enfant*/) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? action_->text() : QString();
+    }
+    void setText(QAccessible::Text /*t*/, const QString& /*texte*/) override {}
+    QRect rect() const override {
+        return menu_->actionGeometry(action_).translated(menu_->mapToGlobal(QPoint()));
+    }
+    QAccessible::Role role() const override {
+        return action_->isSeparator() ? QAccessible::Separator : QAccessible::MenuItem;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State etat;
+        etat.focusable = !action_->isSeparator();
+        etat.focused = etat.selected = menu_->activeAction() == action_;
+        etat.disabled = !action_->isEnabled();
+        etat.checkable = action_->isCheckable();
+        etat.checked = action_->isChecked();
+        etat.invisible = !menu_->isVisible();
+        return etat;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && action_->isEnabled()) {
+            menu_->hide();
+            action_->trigger();
+        }
+    }
+    // Mnemonic, path and shortcut, in the player's words.
+    QStringList keyBindingsForAction(const QString& /*action*/) const override {
+        QString touche = action_->shortcut().toString(QKeySequence::PortableText);
+        touche.replace(QStringLiteral("Ctrl+"), QStringLiteral("Contrôle+"))
+            .replace(QStringLiteral("Shift+"), QStringLiteral("Maj+"));
+        return {QString(), QString(), touche};
+    }
+
+private:
+    QPointer<QAction> action_;
+    QPointer<QMenu> menu_;
+};
+
+// A saved game of the open panel's list, by its name alone: Qt would give each column of the
+// folder's model (size, type, date) as an entry of its own.
+class PartieListee : public QAccessibleInterface {
+public:
+    PartieListee(QListView* vue, int ligne) : vue_(vue), ligne_(ligne) {}
+
+    bool isValid() const override { return !vue_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(vue_);
+    }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*enfant*/) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? Index().data().toString() : QString();
+    }
+    void setText(QAccessible::Text /*t*/, const QString& /*texte*/) override {}
+    QRect rect() const override {
+        const QRect place = vue_->visualRect(Index());
+        return QRect(vue_->viewport()->mapToGlobal(place.topLeft()), place.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State etat;
+        etat.focusable = etat.selectable = true;
+        etat.focused = vue_->hasFocus() && vue_->currentIndex() == Index();
+        etat.selected = vue_->selectionModel()->isSelected(Index());
+        return etat;
+    }
+    QModelIndex Index() const { return vue_->model()->index(ligne_, 0, vue_->rootIndex()); }
+
+private:
+    QPointer<QListView> vue_;
+    int ligne_;
+};
+
+// The open panel's list: one entry per saved game.
+class ListeDesParties : public QAccessibleWidget {
+public:
+    explicit ListeDesParties(QListView* vue) : QAccessibleWidget(vue, QAccessible::List) {}
+    ~ListeDesParties() override {
+        for (const QAccessible::Id id : std::as_const(entrees_)) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+
+    int childCount() const override { return Vue()->model()->rowCount(Vue()->rootIndex()); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) {
+            return nullptr;
+        }
+        if (!entrees_.contains(index)) {
+            entrees_[index] =
+                QAccessible::registerAccessibleInterface(new PartieListee(Vue(), index));
+        }
+        return QAccessible::accessibleInterface(entrees_[index]);
+    }
+    int indexOfChild(const QAccessibleInterface* enfant) const override {
+        const auto* partie = dynamic_cast<const PartieListee*>(enfant);
+        return partie != nullptr ? partie->Index().row() : -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return Vue()->hasFocus() ? child(Vue()->currentIndex().row()) : nullptr;
+    }
+
+private:
+    QListView* Vue() const { return static_cast<QListView*>(widget()); }
+
+    mutable QHash<int, QAccessible::Id> entrees_;
 };
 
 // A mark drawn over the window, which neither the mouse nor the keys reach; the hint, spoken, is
@@ -301,17 +431,33 @@ class Fenetre : public QAccessibleWidget {
 public:
     explicit Fenetre(QWidget* fenetre) : QAccessibleWidget(fenetre, QAccessible::Window) {}
 
-    int childCount() const override { return static_cast<int>(Enfants().size()); }
+    // Its controls, then the sentence the game told last.
+    int childCount() const override {
+        return static_cast<int>(Enfants().size()) + (Parole() != nullptr ? 1 : 0);
+    }
     QAccessibleInterface* child(int index) const override {
-        return QAccessible::queryAccessibleInterface(Enfants().value(index));
+        const QWidgetList enfants = Enfants();
+        return index == enfants.size()
+                   ? Parole()
+                   : QAccessible::queryAccessibleInterface(enfants.value(index));
     }
     int indexOfChild(const QAccessibleInterface* enfant) const override {
+        const QWidgetList enfants = Enfants();
+        if (enfant != nullptr && enfant == Parole()) {
+            return static_cast<int>(enfants.size());
+        }
         return enfant == nullptr
                    ? -1
-                   : static_cast<int>(Enfants().indexOf(qobject_cast<QWidget*>(enfant->object())));
+                   : static_cast<int>(enfants.indexOf(qobject_cast<QWidget*>(enfant->object())));
     }
 
 private:
+    QAccessibleInterface* Parole() const {
+        const Annonces* annonces = Annonces::De(*widget());
+        return annonces != nullptr && annonces->Courante() != 0
+                   ? QAccessible::accessibleInterface(annonces->Courante())
+                   : nullptr;
+    }
     QWidgetList Enfants() const {
         QWidgetList enfants;
         for (QObject* objet : widget()->children()) {
@@ -344,7 +490,51 @@ QUrl AdresseDuLien(const QString& nom) {
     return nom == QStringLiteral("Label6") ? AdresseArticle() : QUrl();
 }
 
-enum class Sorte { Standard, Fenetre, Bouton, Message, Marque, Attente, Lien, Plateau, Case };
+// The panels for a screen reader: the help panel's text said as it opens; the build mode's keys.
+class SuiviPanneaux : public QObject {
+public:
+    SuiviPanneaux(QWidget& fenetre, Annonces& annonces) : QObject(&annonces), annonces_(annonces) {
+        for (const char* nom : {"FraAIDE", "Frame1"}) {
+            if (auto* panneau = fenetre.findChild<QWidget*>(QLatin1String(nom))) {
+                panneau->installEventFilter(this);
+            }
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* event) override {
+        auto* controle = static_cast<QWidget*>(objet);
+        if (event->type() == QEvent::Show && controle->objectName() == QStringLiteral("Frame1")) {
+            annonces_.Dire(QStringLiteral("Construire une partie : Espace retire une bille, Plus "
+                                          "en ajoute une, Contrôle+Entrée termine"));
+        }
+        if (event->type() == QEvent::Show && controle->objectName() == QStringLiteral("FraAIDE")) {
+            if (const auto* texte = controle->findChild<QLabel*>(QStringLiteral("Label5"))) {
+                annonces_.Dire(texte->text()
+                                   .remove(QStringLiteral("''"))
+                                   .split(QStringLiteral("\r\n"))
+                                   .join(u' '));
+            }
+        }
+        return false;
+    }
+
+private:
+    Annonces& annonces_;
+};
+
+enum class Sorte {
+    Standard,
+    Fenetre,
+    Bouton,
+    Message,
+    Marque,
+    Attente,
+    Lien,
+    Plateau,
+    Case,
+    Parties
+};
 
 // What a control of the main window is to a screen reader, by its layout name.
 Sorte SorteDe(const QWidget* controle) {
@@ -370,6 +560,9 @@ Sorte SorteDe(const QWidget* controle) {
     if (nom == QStringLiteral("Frame5")) {
         return Sorte::Attente;
     }
+    if (nom == QStringLiteral("File1") && qobject_cast<const QListView*>(controle) != nullptr) {
+        return Sorte::Parties;
+    }
     if (nom == QStringLiteral("MarqueGagnable")) {
         return Sorte::Marque;
     }
@@ -377,6 +570,15 @@ Sorte SorteDe(const QWidget* controle) {
 }
 
 QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
+    if (auto* action = qobject_cast<QAction*>(objet)) {
+        for (QObject* associe : action->associatedObjects()) {
+            auto* menu = qobject_cast<QMenu*>(associe);
+            if (menu != nullptr && menu->objectName() == QStringLiteral("MenuContextuel")) {
+                return new EntreeMenu(action, menu);
+            }
+        }
+        return nullptr;
+    }
     auto* controle = qobject_cast<QWidget*>(objet);
     switch (SorteDe(controle)) {
     case Sorte::Fenetre:
@@ -395,6 +597,8 @@ QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
         return new Plateau(static_cast<CurseurPlateau*>(controle));
     case Sorte::Case:
         return new Case(static_cast<Vignette*>(controle), controle->objectName().mid(8).toInt());
+    case Sorte::Parties:
+        return new ListeDesParties(static_cast<QListView*>(controle));
     case Sorte::Standard:
         break;
     }
@@ -402,6 +606,14 @@ QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
 }
 
 } // namespace
+
+void OuvrirAuxLecteursEcran() {
+    // Joins the accessibility bus as toolkits such as GTK do; while no screen reader listens, Qt
+    // sends it no event.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    }
+}
 
 void InstallerAccessibilite() {
     static const bool installee = [] {
@@ -421,26 +633,23 @@ void PreparerAccessibilite(QWidget& racine) {
         }
     }
     if (auto* curseur = racine.findChild<CurseurPlateau*>(QString(), Qt::FindDirectChildrenOnly)) {
-        const auto signaler = [curseur](Cellule c, QAccessible::Event type) {
-            QAccessibleEvent evenement(ImageBille(*curseur->window(), NumeroBille(c.x, c.y)), type);
-            QAccessible::updateAccessibility(&evenement);
-        };
-        QObject::connect(curseur, &CurseurPlateau::curseurDeplace, curseur,
-                         [curseur, signaler](Cellule c) {
-                             if (curseur->hasFocus()) {
-                                 signaler(c, QAccessible::Focus);
-                             }
-                         });
-        QObject::connect(curseur, &CurseurPlateau::billeLeveeChangee, curseur,
-                         [curseur, signaler, avant = std::optional<Cellule>()]() mutable {
-                             if (avant) {
-                                 signaler(*avant, QAccessible::SelectionRemove);
-                             }
-                             avant = curseur->BilleLevee();
-                             if (avant) {
-                                 signaler(*avant, QAccessible::SelectionAdd);
-                             }
-                         });
+        auto* annonces = new Annonces(*curseur);
+        if (auto* menu = racine.findChild<QMenu*>(QStringLiteral("MenuContextuel"))) {
+            menu->setAccessibleName(QStringLiteral("Menu du jeu"));
+            QObject::connect(menu, &QMenu::aboutToShow, annonces,
+                             [annonces] { annonces->Dire(QStringLiteral("Menu du jeu")); });
+        }
+        new SuiviPanneaux(racine, *annonces);
+        // The name proposed, read whole: Orca reads the selected proposal without its last
+        // character.
+        if (auto* nom = racine.findChild<QLineEdit*>(QStringLiteral("Text1"))) {
+            QObject::connect(qApp, &QApplication::focusChanged, nom,
+                             [nom](QWidget* /*avant*/, QWidget* apres) {
+                                 if (apres == nom) {
+                                     nom->setAccessibleDescription(nom->text());
+                                 }
+                             });
+        }
     }
     const std::array<std::pair<const char*, const char*>, 4> noms{{
         {"Command4", "Supprimer la partie choisie"},
@@ -456,20 +665,15 @@ void PreparerAccessibilite(QWidget& racine) {
 }
 
 void AnnoncerImage(QWidget& image) {
-    if (QAccessible::isActive()) {
-        QAccessibleEvent nom(&image, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&nom);
-        QAccessibleEvent description(&image, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&description);
+    if (Annonces* annonces = Annonces::De(image)) {
+        annonces->ImageChangee(image);
     }
 }
 
-void AnnoncerMessage(QWidget& ligne, const QString& ancien, const QString& texte) {
-    if (texte == ancien || !QAccessible::isActive()) {
-        return;
+void AnnoncerMessage(QWidget& ligne, const QString& /*ancien*/, const QString& texte) {
+    if (Annonces* annonces = Annonces::De(ligne)) {
+        annonces->Dire(texte);
     }
-    QAccessibleTextUpdateEvent evenement(&ligne, 0, ancien, texte);
-    QAccessible::updateAccessibility(&evenement);
 }
 
 } // namespace marbello

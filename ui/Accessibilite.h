@@ -10,22 +10,26 @@ class QWidget;
 
 namespace marbello {
 
+// Before the application starts: keeps Qt's bridge to assistive technologies open from the start,
+// so that a screen reader started later finds the game. Qt 6.4 reads the accessibility bus's
+// status (org.a11y.Status) once, when it starts, and follows none of its changes; its bridge is
+// private, so nothing outside it can make it read the status again.
+void OuvrirAuxLecteursEcran();
+
 // Installs, once per program, the factory of the game's interfaces. Costs nothing while no
 // assistive technology asks for them.
 void InstallerAccessibilite();
 
 // Once the controls under racine have their layout names: gives the game's interfaces to those it
-// has, tells the moves of the board's cursor and its picked marble, and gives the standard controls
+// has, has the board say what the player's gestures do, and gives the standard controls
 // that show no caption of their own (the waste bin, the saved-game list, the name field, the
 // solution's scroll bar) the names a screen reader speaks.
 void PreparerAccessibilite(QWidget& racine);
 
-// Tells a screen reader that a picture was given to image: a hole of the board reads as the
-// picture it shows.
+// A picture was given to image: a hole of the board reads as the picture it shows.
 void AnnoncerImage(QWidget& image);
 
-// Tells a screen reader that the message line (or the hint) now reads texte in place of ancien, so
-// that it speaks it as it would speak a status bar's change.
+// The message line (or the hint) now reads texte in place of ancien: the board says it.
 void AnnoncerMessage(QWidget& ligne, const QString& ancien, const QString& texte);
 
 } // namespace marbello

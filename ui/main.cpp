@@ -1,9 +1,11 @@
+#include "ui/Accessibilite.h"
 #include "ui/ControleAffichage.h"
 #include "ui/FMarbello.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    marbello::OuvrirAuxLecteursEcran();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marbello"));
     QApplication::setApplicationVersion(

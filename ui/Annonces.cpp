@@ -1,0 +1,233 @@
+#include "ui/Annonces.h"
+
+#include "ui/Apparence.h"
+#include "ui/CurseurPlateau.h"
+#include "ui/MarqueGagnable.h"
+#include "ui/Vignette.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <chrono>
+#include <utility>
+
+namespace marbello {
+
+namespace {
+
+const QLabel* BoutonDamier(const QWidget& fenetre) {
+    return fenetre.findChild<QLabel*>(QStringLiteral("BOUTON1"));
+}
+
+const Vignette* ImageBille(const QWidget& fenetre, Cellule c) {
+    return fenetre.findChild<Vignette*>(QStringLiteral("imgBille%1").arg(NumeroBille(c.x, c.y)));
+}
+
+// A sentence told, as an entry of the window.
+class Parole : public QAccessibleInterface {
+public:
+    Parole(const Annonces& annonces, QString texte)
+        : annonces_(&annonces), texte_(std::move(texte)) {}
+
+    bool isValid() const override { return !annonces_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return Fenetre()->window(); }
+    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return Fenetre(); }
+    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface* /*enfant*/) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? texte_ : QString();
+    }
+    void setText(QAccessible::Text /*t*/, const QString& /*texte*/) override {}
+    QRect rect() const override { return Fenetre()->rect(); }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State etat;
+        etat.focusable = true;
+        // The sentence before the last keeps it, so that a screen reader that reads it late
+        // still says it before the last.
+        etat.focused = isValid() && static_cast<QWidget*>(annonces_->parent())->isActiveWindow();
+        return etat;
+    }
+
+private:
+    QAccessibleInterface* Fenetre() const {
+        return QAccessible::queryAccessibleInterface(
+            static_cast<QWidget*>(annonces_->parent())->window());
+    }
+
+    QPointer<const Annonces> annonces_;
+    QString texte_;
+};
+
+} // namespace
+
+Annonces::Annonces(CurseurPlateau& curseur) : QObject(&curseur), curseur_(curseur) {
+    setObjectName(QStringLiteral("Annonces"));
+    coloration_ = Coloration();
+    connect(&curseur, &CurseurPlateau::curseurDeplace, this, &Annonces::Deplace);
+    connect(&curseur, &CurseurPlateau::billeLeveeChangee, this, &Annonces::LeveeChangee);
+    if (auto* marque = curseur.window()->findChild<MarqueGagnable*>()) {
+        connect(marque, &MarqueGagnable::EtatMontre, this,
+                [this, marque](std::optional<bool> gagnable) {
+                    if (!marque->Active()) {
+                        if (etatMarque_) {
+                            Dire(QStringLiteral("Marque éteinte"));
+                        }
+                        etatMarque_.reset();
+                    } else if (gagnable && gagnable != etatMarque_) {
+                        etatMarque_ = gagnable;
+                        Dire(MarqueGagnable::TexteEtat(*gagnable));
+                    }
+                });
+    }
+}
+
+Annonces* Annonces::De(const QWidget& widget) {
+    const auto* curseur =
+        widget.window()->findChild<CurseurPlateau*>(QString(), Qt::FindDirectChildrenOnly);
+    return curseur != nullptr ? curseur->findChild<Annonces*>(QString(), Qt::FindDirectChildrenOnly)
+                              : nullptr;
+}
+
+QString Annonces::Etat() const {
+    const QWidget& fenetre = *curseur_.window();
+    const auto* message = fenetre.findChild<QLabel*>(QStringLiteral("Label3"));
+    return Joindre(
+        {TexteTrou(fenetre, curseur_.Curseur()), message != nullptr ? message->text() : QString()});
+}
+
+// Sentences end with a full stop, unless they have their own.
+QString Annonces::Joindre(const QStringList& phrases) {
+    QString texte;
+    for (const QString& phrase : phrases) {
+        if (phrase.isEmpty()) {
+            continue;
+        }
+        if (!texte.isEmpty()) {
+            texte += texte.back().isPunct() ? QStringLiteral(" ") : QStringLiteral(". ");
+        }
+        texte += phrase;
+    }
+    return texte;
+}
+
+QString Annonces::TexteTrou(const QWidget& fenetre, Cellule c) {
+    const Vignette* image = ImageBille(fenetre, c);
+    const bool bille = image != nullptr && image->AUneImage();
+    QString texte = QStringLiteral("Ligne %1, colonne %2, %3")
+                        .arg(c.y - 1)
+                        .arg(c.x - 1)
+                        .arg(bille ? QStringLiteral("bille") : QStringLiteral("trou vide"));
+    const QLabel* damier = BoutonDamier(fenetre);
+    if (bille && damier != nullptr && damier->text() != TexteDamier) {
+        texte += CouleurCase(NumeroBille(c.x, c.y)) == Couleur::Noire ? QStringLiteral(" noire")
+                                                                      : QStringLiteral(" blanche");
+    }
+    return texte;
+}
+
+// A colon is read out by name: the spoken text has a comma in its place.
+void Annonces::Dire(const QString& texte) {
+    if (texte.isEmpty()) {
+        return;
+    }
+    QString dit = texte;
+    phrases_ << dit.replace(QStringLiteral(" : "), QStringLiteral(", "));
+    if (!prevue_) {
+        prevue_ = true;
+        QTimer::singleShot(0, this, &Annonces::Parler);
+    }
+}
+
+void Annonces::ImageChangee(const QWidget& image) {
+    plateau_ = true;
+    if (&image == ImageBille(*curseur_.window(), curseur_.Curseur())) {
+        trou_ = true;
+    }
+    Dire(QStringLiteral(" ")); // only to have the sentence said
+}
+
+void Annonces::Deplace(Cellule /*c*/) {
+    trou_ = true;
+    Dire(QStringLiteral(" "));
+}
+
+void Annonces::LeveeChangee() {
+    const std::optional<Cellule> avant = levee_;
+    levee_ = curseur_.BilleLevee();
+    if (levee_) {
+        trou_ = true;
+        Dire(QStringLiteral("levée"));
+    } else if (avant) {
+        posee_ = avant;
+        Dire(QStringLiteral(" "));
+    }
+}
+
+QString Annonces::Coloration() const {
+    const QLabel* damier = BoutonDamier(*curseur_.window());
+    return damier == nullptr || damier->text() == TexteDamier ? QStringLiteral("Normal")
+                                                              : TexteDamier;
+}
+
+// Said once the gesture is over: the cursor's hole first, then what befell it.
+void Annonces::Parler() {
+    prevue_ = false;
+    QStringList dites;
+    const QString coloration = Coloration();
+    if (coloration != coloration_) {
+        coloration_ = coloration;
+        dites << coloration;
+        trou_ = true;
+    }
+    if (trou_) {
+        dites << TexteTrou(*curseur_.window(), curseur_.Curseur());
+    }
+    if (posee_ && !plateau_) {
+        dites << (*posee_ == curseur_.Curseur() ? QStringLiteral("posée")
+                                                : QStringLiteral("Saut impossible"));
+    }
+    // A screen reader speaks only the last of two sentences told within a few milliseconds: the
+    // messages of the one before, told that soon, are said again.
+    const auto maintenant = std::chrono::steady_clock::now();
+    QStringList messages;
+    for (const QString& phrase : std::as_const(phrases_)) {
+        if (!phrase.trimmed().isEmpty()) {
+            messages << phrase;
+        }
+    }
+    if (!messages.isEmpty()) {
+        if (maintenant - dernierMessage_ < std::chrono::milliseconds(300)) {
+            dites = messagesAvant_ + dites;
+        }
+        dernierMessage_ = maintenant;
+        messagesAvant_ = messages;
+    }
+    dites << messages;
+    phrases_.clear();
+    trou_ = plateau_ = false;
+    posee_.reset();
+    if (dites.isEmpty()) {
+        return;
+    }
+    if (QAccessible::isActive() && curseur_.isActiveWindow()) {
+        // Orca speaks no change of name or description that Qt 6.4 sends, since Qt gives the
+        // object in place of the new text; it speaks a new focus. Each sentence is an entry of
+        // the window that takes the focus of screen readers; the keyboard's stays where it is.
+        auto* parole = new Parole(*this, Joindre(dites));
+        parole_ = QAccessible::registerAccessibleInterface(parole);
+        QAccessibleEvent evenement(parole, QAccessible::Focus);
+        QAccessible::updateAccessibility(&evenement);
+        // The one before stays while a screen reader may still read it as the former focus.
+        if (ancienne_ != 0) {
+            QAccessible::deleteAccessibleInterface(ancienne_);
+        }
+        ancienne_ = std::exchange(avant_, parole_);
+    }
+}
+
+} // namespace marbello

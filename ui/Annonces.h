@@ -1,0 +1,65 @@
+#pragma once
+
+// What a screen reader says of the game, as the player plays. Orca speaks a change of the focused
+// object's description and drops changes of table cells and status bars, so everything the game
+// has to say after a gesture (the cursor's hole, the message that follows a jump, the hint, the
+// mark's new state, the colouring) is gathered into one sentence, told while the window is
+// active.
+
+#include "model/Grille.h"
+
+#include <QAccessible>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <optional>
+
+class QWidget;
+
+namespace marbello {
+
+class CurseurPlateau;
+
+class Annonces : public QObject {
+    Q_OBJECT
+
+public:
+    // The board's cursor; the window's children give the rest.
+    explicit Annonces(CurseurPlateau& curseur);
+
+    // The one for the window that holds widget, if any.
+    static Annonces* De(const QWidget& widget);
+
+    // The cursor's hole and the message line, which the board reads as its description.
+    QString Etat() const;
+    // The entry that tells the last sentence.
+    QAccessible::Id Courante() const { return parole_; }
+
+    // The hole's words: where it lies and what is in it, as the player sees it.
+    static QString TexteTrou(const QWidget& fenetre, Cellule c);
+
+    void Dire(const QString& texte);
+    void ImageChangee(const QWidget& image);
+
+private:
+    void Deplace(Cellule c);
+    void LeveeChangee();
+    void Parler();
+    static QString Joindre(const QStringList& phrases);
+    QString Coloration() const;
+
+    CurseurPlateau& curseur_;
+    QStringList phrases_;
+    bool trou_ = false;    // the cursor's hole is to be said
+    bool plateau_ = false; // a hole changed since the last sentence
+    std::optional<Cellule> levee_, posee_;
+    QString coloration_;
+    std::optional<bool> etatMarque_;
+    QStringList messagesAvant_;
+    std::chrono::steady_clock::time_point dernierMessage_;
+    bool prevue_ = false;
+    QAccessible::Id parole_ = 0, avant_ = 0, ancienne_ = 0;
+};
+
+} // namespace marbello
