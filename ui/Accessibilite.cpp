@@ -3,6 +3,7 @@
 #include "model/Grille.h"
 #include "ui/Annonces.h"
 #include "ui/CurseurPlateau.h"
+#include "ui/FMarbello.h"
 #include "ui/Liens.h"
 #include "ui/Vignette.h"
 
@@ -250,8 +251,10 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? Annonces::TexteTrou(*widget()->window(), cellule_)
-                                      : QString();
+        return t == QAccessible::Name
+                   ? Annonces::TexteTrou(*static_cast<const FMarbello*>(widget()->window()),
+                                         cellule_)
+                   : QString();
     }
     QAccessible::State state() const override {
         QAccessible::State etat = QAccessibleWidget::state();
@@ -632,8 +635,10 @@ void PreparerAccessibilite(QWidget& racine) {
                 QAccessible::uniqueId(QAccessible::queryAccessibleInterface(controle)));
         }
     }
-    if (auto* curseur = racine.findChild<CurseurPlateau*>(QString(), Qt::FindDirectChildrenOnly)) {
-        auto* annonces = new Annonces(*curseur);
+    auto* fenetre = qobject_cast<FMarbello*>(&racine);
+    auto* curseur = racine.findChild<CurseurPlateau*>(QString(), Qt::FindDirectChildrenOnly);
+    if (fenetre != nullptr && curseur != nullptr) {
+        auto* annonces = new Annonces(*fenetre, *curseur);
         if (auto* menu = racine.findChild<QMenu*>(QStringLiteral("MenuContextuel"))) {
             menu->setAccessibleName(QStringLiteral("Menu du jeu"));
             QObject::connect(menu, &QMenu::aboutToShow, annonces,
@@ -661,18 +666,6 @@ void PreparerAccessibilite(QWidget& racine) {
         if (auto* trouve = racine.findChild<QWidget*>(QLatin1String(controle))) {
             trouve->setAccessibleName(QString::fromUtf8(nom));
         }
-    }
-}
-
-void AnnoncerImage(QWidget& image) {
-    if (Annonces* annonces = Annonces::De(image)) {
-        annonces->ImageChangee(image);
-    }
-}
-
-void AnnoncerMessage(QWidget& ligne, const QString& /*ancien*/, const QString& texte) {
-    if (Annonces* annonces = Annonces::De(ligne)) {
-        annonces->Dire(texte);
     }
 }
 

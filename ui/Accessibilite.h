@@ -26,10 +26,4 @@ void InstallerAccessibilite();
 // solution's scroll bar) the names a screen reader speaks.
 void PreparerAccessibilite(QWidget& racine);
 
-// A picture was given to image: a hole of the board reads as the picture it shows.
-void AnnoncerImage(QWidget& image);
-
-// The message line (or the hint) now reads texte in place of ancien: the board says it.
-void AnnoncerMessage(QWidget& ligne, const QString& ancien, const QString& texte);
-
 } // namespace marbello

@@ -2,8 +2,9 @@
 
 #include "ui/Apparence.h"
 #include "ui/CurseurPlateau.h"
+#include "ui/FMarbello.h"
+#include "ui/Indice.h"
 #include "ui/MarqueGagnable.h"
-#include "ui/Vignette.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -15,14 +16,6 @@
 namespace marbello {
 
 namespace {
-
-const QLabel* BoutonDamier(const QWidget& fenetre) {
-    return fenetre.findChild<QLabel*>(QStringLiteral("BOUTON1"));
-}
-
-const Vignette* ImageBille(const QWidget& fenetre, Cellule c) {
-    return fenetre.findChild<Vignette*>(QStringLiteral("imgBille%1").arg(NumeroBille(c.x, c.y)));
-}
 
 // A sentence told, as an entry of the window.
 class Parole : public QAccessibleInterface {
@@ -65,12 +58,21 @@ private:
 
 } // namespace
 
-Annonces::Annonces(CurseurPlateau& curseur) : QObject(&curseur), curseur_(curseur) {
+Annonces::Annonces(FMarbello& fenetre, CurseurPlateau& curseur)
+    : QObject(&curseur), fenetre_(fenetre), curseur_(curseur) {
     setObjectName(QStringLiteral("Annonces"));
     coloration_ = Coloration();
+    const Cellule c = curseur_.Curseur();
+    caseCurseur_ = fenetre_.Jeu().Plateau()(c.x, c.y);
     connect(&curseur, &CurseurPlateau::curseurDeplace, this, &Annonces::Deplace);
     connect(&curseur, &CurseurPlateau::billeLeveeChangee, this, &Annonces::LeveeChangee);
-    if (auto* marque = curseur.window()->findChild<MarqueGagnable*>()) {
+    connect(&fenetre, &FMarbello::PlateauChange, this, &Annonces::PlateauChange);
+    connect(&fenetre, &FMarbello::ColorationChange, this, [this] { Dire(QStringLiteral(" ")); });
+    connect(&fenetre, &FMarbello::Dit, this, &Annonces::Dire);
+    if (auto* indice = fenetre.findChild<Indice*>()) {
+        connect(indice, &Indice::Annonce, this, &Annonces::Dire);
+    }
+    if (auto* marque = fenetre.findChild<MarqueGagnable*>()) {
         connect(marque, &MarqueGagnable::EtatMontre, this,
                 [this, marque](std::optional<bool> gagnable) {
                     if (!marque->Active()) {
@@ -94,10 +96,8 @@ Annonces* Annonces::De(const QWidget& widget) {
 }
 
 QString Annonces::Etat() const {
-    const QWidget& fenetre = *curseur_.window();
-    const auto* message = fenetre.findChild<QLabel*>(QStringLiteral("Label3"));
     return Joindre(
-        {TexteTrou(fenetre, curseur_.Curseur()), message != nullptr ? message->text() : QString()});
+        {TexteTrou(fenetre_, curseur_.Curseur()), fenetre_.ControlesDuJeu().message->text()});
 }
 
 // Sentences end with a full stop, unless they have their own.
@@ -115,15 +115,13 @@ QString Annonces::Joindre(const QStringList& phrases) {
     return texte;
 }
 
-QString Annonces::TexteTrou(const QWidget& fenetre, Cellule c) {
-    const Vignette* image = ImageBille(fenetre, c);
-    const bool bille = image != nullptr && image->AUneImage();
+QString Annonces::TexteTrou(const FMarbello& fenetre, Cellule c) {
+    const bool bille = !fenetre.ImageTrou(NumeroBille(c.x, c.y)).isNull();
     QString texte = QStringLiteral("Ligne %1, colonne %2, %3")
                         .arg(c.y - 1)
                         .arg(c.x - 1)
                         .arg(bille ? QStringLiteral("bille") : QStringLiteral("trou vide"));
-    const QLabel* damier = BoutonDamier(fenetre);
-    if (bille && damier != nullptr && damier->text() != TexteDamier) {
+    if (bille && fenetre.ModeDamier()) {
         texte += CouleurCase(NumeroBille(c.x, c.y)) == Couleur::Noire ? QStringLiteral(" noire")
                                                                       : QStringLiteral(" blanche");
     }
@@ -143,15 +141,18 @@ void Annonces::Dire(const QString& texte) {
     }
 }
 
-void Annonces::ImageChangee(const QWidget& image) {
+// The cursor's hole is said again when the change reached it.
+void Annonces::PlateauChange() {
     plateau_ = true;
-    if (&image == ImageBille(*curseur_.window(), curseur_.Curseur())) {
-        trou_ = true;
-    }
+    const Cellule c = curseur_.Curseur();
+    const int32_t maintenant = fenetre_.Jeu().Plateau()(c.x, c.y);
+    trou_ = trou_ || maintenant != caseCurseur_;
+    caseCurseur_ = maintenant;
     Dire(QStringLiteral(" ")); // only to have the sentence said
 }
 
-void Annonces::Deplace(Cellule /*c*/) {
+void Annonces::Deplace(Cellule c) {
+    caseCurseur_ = fenetre_.Jeu().Plateau()(c.x, c.y);
     trou_ = true;
     Dire(QStringLiteral(" "));
 }
@@ -169,9 +170,7 @@ void Annonces::LeveeChangee() {
 }
 
 QString Annonces::Coloration() const {
-    const QLabel* damier = BoutonDamier(*curseur_.window());
-    return damier == nullptr || damier->text() == TexteDamier ? QStringLiteral("Normal")
-                                                              : TexteDamier;
+    return fenetre_.ModeDamier() ? TexteDamier : QStringLiteral("Normal");
 }
 
 // Said once the gesture is over: the cursor's hole first, then what befell it.
@@ -185,7 +184,7 @@ void Annonces::Parler() {
         trou_ = true;
     }
     if (trou_) {
-        dites << TexteTrou(*curseur_.window(), curseur_.Curseur());
+        dites << TexteTrou(fenetre_, curseur_.Curseur());
     }
     if (posee_ && !plateau_) {
         dites << (*posee_ == curseur_.Curseur() ? QStringLiteral("posée")

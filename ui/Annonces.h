@@ -20,13 +20,15 @@ class QWidget;
 namespace marbello {
 
 class CurseurPlateau;
+class FMarbello;
 
 class Annonces : public QObject {
     Q_OBJECT
 
 public:
-    // The board's cursor; the window's children give the rest.
-    explicit Annonces(CurseurPlateau& curseur);
+    // It follows the window's changes of board and colouring and what the window says, the
+    // cursor's moves, the hint and the mark.
+    Annonces(FMarbello& fenetre, CurseurPlateau& curseur);
 
     // The one for the window that holds widget, if any.
     static Annonces* De(const QWidget& widget);
@@ -37,19 +39,21 @@ public:
     QAccessible::Id Courante() const { return parole_; }
 
     // The hole's words: where it lies and what is in it, as the player sees it.
-    static QString TexteTrou(const QWidget& fenetre, Cellule c);
+    static QString TexteTrou(const FMarbello& fenetre, Cellule c);
 
     void Dire(const QString& texte);
-    void ImageChangee(const QWidget& image);
 
 private:
+    void PlateauChange();
     void Deplace(Cellule c);
     void LeveeChangee();
     void Parler();
     static QString Joindre(const QStringList& phrases);
     QString Coloration() const;
 
+    FMarbello& fenetre_;
     CurseurPlateau& curseur_;
+    int32_t caseCurseur_ = 0; // the cell under the cursor, as last said
     QStringList phrases_;
     bool trou_ = false;    // the cursor's hole is to be said
     bool plateau_ = false; // a hole changed since the last sentence

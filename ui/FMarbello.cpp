@@ -331,6 +331,7 @@ void FMarbello::CreerControles() {
                           BOUTON[4], BOUTON[5], BOUTON[6], BOUTON[3]};
     std::copy(imgBille.begin(), imgBille.end(), controles_.trous.begin());
     controles_.liens = {Label6, Label4, Label2};
+    controles_.message = Label3;
     controles_.aide = FraAIDE;
     controles_.fichiers = FraOpenClose;
     controles_.construction = Frame1;

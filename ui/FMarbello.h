@@ -116,6 +116,11 @@ signals:
     void PlateauChange();
     // A panel opened over the board, or the last one closed.
     void PanneauChange(bool ouvert);
+    // The marbles took the colours of their holes, or lost them.
+    void ColorationChange();
+    // What the window tells the player beyond its picture: each message written on the line, a
+    // game saved or thrown away.
+    void Dit(const QString& texte);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,7 +1,6 @@
 // The button bar drawn on the skin's pills, the hover highlight, the help panel and its links,
 // and the pair that puts the board aside while a panel covers it.
 
-#include "ui/Accessibilite.h"
 #include "ui/FMarbello.h"
 #include "ui/Forme.h"
 #include "ui/Liens.h"
@@ -161,9 +160,8 @@ void FMarbello::MettreEnGras(int index) {
 // panel puts back, follows: what was written while a panel covered the board is what the player
 // sees once it closes.
 void FMarbello::EcrireMessage(const QString& message) {
-    const QString ancien = Label3->text();
     Label3->setText(message);
-    AnnoncerMessage(*Label3, ancien, Label3->text());
+    emit Dit(message);
     Label3->setProperty("Tag", message);
 }
 

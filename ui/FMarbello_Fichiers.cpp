@@ -2,7 +2,6 @@
 // The panel is in open mode exactly while File1 is visible. While a search runs, every button that
 // would act is refused: the board stays the position being searched.
 
-#include "ui/Accessibilite.h"
 #include "ui/DepotParties.h"
 #include "ui/FMarbello.h"
 
@@ -92,7 +91,7 @@ void FMarbello::Command4_Click() {
     }
     if (const QString nom = FichierChoisi(); !nom.isEmpty()) {
         DepotParties(dossierParties_).Supprimer(nom);
-        AnnoncerMessage(*this, {}, QStringLiteral("Partie supprimée : %1").arg(nom));
+        emit Dit(QStringLiteral("Partie supprimée : %1").arg(nom));
     }
     // File1's model follows the folder: the deleted name leaves the list on its own.
 }
@@ -117,7 +116,7 @@ void FMarbello::EnregistrerPartie(const QString& nom) {
             DepotParties(dossierParties_).EnregistrerPartie(nom, partie_.Plateau())) {
         EcrireMessage(*refus);
     } else {
-        AnnoncerMessage(*this, {}, QStringLiteral("Partie enregistrée : %1").arg(nom));
+        emit Dit(QStringLiteral("Partie enregistrée : %1").arg(nom));
     }
 }
 

@@ -97,6 +97,7 @@ void FMarbello::BasculerDamier() {
         imgBille[i]->DonnerImage(versDamier ? ImageDamier(static_cast<int>(i)) : Image2->Picture());
     }
     BOUTON[1]->setText(versDamier ? TexteNormal : TexteDamier);
+    emit ColorationChange();
 }
 
 void FMarbello::imgBille_MouseDown(int index, Qt::MouseButton bouton, QPoint global) {

@@ -49,6 +49,7 @@ struct Controles {
     std::array<QWidget*, NbTrous> trous{};   // the marble images, by hole number
     std::array<QWidget*, 9> pilules{};       // the buttons and icons, top to bottom on the skin
     std::array<QLabel*, 3> liens{};          // the help panel's links, top to bottom
+    QLabel* message = nullptr;               // the message line
     QWidget* aide = nullptr;                 // the help panel
     QWidget* fichiers = nullptr;             // the open and save panel
     QWidget* construction = nullptr;         // the build panel

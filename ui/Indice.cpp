@@ -1,6 +1,5 @@
 #include "ui/Indice.h"
 
-#include "ui/Accessibilite.h"
 #include "ui/FMarbello.h"
 #include "ui/TravailleurRecherche.h"
 
@@ -96,7 +95,6 @@ void Indice::Recevoir(const ReponseRecherche& reponse) {
     show();
     setAccessibleDescription(Texte());
     qApp->installEventFilter(this);
-    AnnoncerMessage(*this, {}, Texte());
     emit Annonce(Texte());
 }
 
