@@ -1,6 +1,6 @@
-#include "ui/Accessibilite.h"
-#include "ui/ControleAffichage.h"
-#include "ui/FMarbello.h"
+#include "ui/fenetres/ControleAffichage.h"
+#include "ui/fenetres/FMarbello.h"
+#include "ui/lecteur/Accessibilite.h"
 
 #include <QApplication>
 

@@ -9,8 +9,8 @@
 #include "bench/PositionsAleatoires.h"
 #include "bench/Resolution.h"
 #include "bench/reactivite/ApplicationDeBanc.h"
-#include "ui/FMarbello.h"
-#include "ui/MarqueGagnable.h"
+#include "ui/aides/MarqueGagnable.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -15,8 +15,8 @@
 #include "bench/reactivite/ApplicationDeBanc.h"
 #include "model/Grille.h"
 #include "solver/Recherche.h"
-#include "ui/FMarbello.h"
-#include "ui/MarqueGagnable.h"
+#include "ui/aides/MarqueGagnable.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QElapsedTimer>
 #include <QEvent>

@@ -24,12 +24,12 @@
 // New words of the form verbe:argument go in Geste(). An unknown word or control, or a gesture that
 // cannot be played, throws Echec naming it, and the row stops there.
 
-#include "ui/CurseurPlateau.h"
-#include "ui/FMarbello.h"
-#include "ui/Indice.h"
-#include "ui/MarqueGagnable.h"
-#include "ui/TravailleurRecherche.h"
-#include "ui/Vignette.h"
+#include "ui/aides/Indice.h"
+#include "ui/aides/MarqueGagnable.h"
+#include "ui/aides/TravailleurRecherche.h"
+#include "ui/clavier/CurseurPlateau.h"
+#include "ui/dessin/Vignette.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -4,7 +4,7 @@
 // are checked through the real bus, by test_orca.py.)
 
 #include "OutilsFenetre.h"
-#include "ui/Liens.h"
+#include "ui/fenetres/Liens.h"
 
 #include <QAccessible>
 #include <QDesktopServices>

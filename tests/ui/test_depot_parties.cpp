@@ -1,7 +1,7 @@
 // The folder of saved games: which names it takes, how a game is written and replaced, which files
 // it will not read or delete, and where the folder lies.
 
-#include "ui/DepotParties.h"
+#include "ui/fenetres/DepotParties.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // "Pourquoi est-ce perdu ?": when it shows, what closes it, and the move it names.
 
 #include "OutilsFenetre.h"
-#include "ui/Explication.h"
+#include "ui/aides/Explication.h"
 
 #include <QScreen>
 #include <QSettings>

@@ -2,8 +2,8 @@
 // texts fitted to their labels; and the display check that may refuse to start.
 
 #include "OutilsFenetre.h"
-#include "ui/ControleAffichage.h"
-#include "ui/Habillage.h"
+#include "ui/dessin/Habillage.h"
+#include "ui/fenetres/ControleAffichage.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

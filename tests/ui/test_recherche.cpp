@@ -3,7 +3,7 @@
 // during one.
 
 #include "OutilsFenetre.h"
-#include "ui/Forme.h"
+#include "ui/dessin/Forme.h"
 
 #include <QProcess>
 #include <QSettings>

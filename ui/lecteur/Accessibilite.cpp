@@ -1,11 +1,11 @@
-#include "ui/Accessibilite.h"
+#include "ui/lecteur/Accessibilite.h"
 
 #include "model/Grille.h"
-#include "ui/Annonces.h"
-#include "ui/CurseurPlateau.h"
-#include "ui/FMarbello.h"
-#include "ui/Liens.h"
-#include "ui/Vignette.h"
+#include "ui/clavier/CurseurPlateau.h"
+#include "ui/dessin/Vignette.h"
+#include "ui/fenetres/FMarbello.h"
+#include "ui/fenetres/Liens.h"
+#include "ui/lecteur/Annonces.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "ui/Vignette.h"
+#include "ui/dessin/Vignette.h"
 
 #include <QPainter>
 

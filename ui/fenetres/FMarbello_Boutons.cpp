@@ -1,9 +1,9 @@
 // The button bar drawn on the skin's pills, the hover highlight, the help panel and its links,
 // and the pair that puts the board aside while a panel covers it.
 
-#include "ui/FMarbello.h"
-#include "ui/Forme.h"
-#include "ui/Liens.h"
+#include "ui/dessin/Forme.h"
+#include "ui/fenetres/FMarbello.h"
+#include "ui/fenetres/Liens.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "ui/Liens.h"
+#include "ui/fenetres/Liens.h"
 
 #include <QString>
 

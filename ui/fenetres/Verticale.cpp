@@ -1,9 +1,9 @@
-#include "ui/Verticale.h"
+#include "ui/fenetres/Verticale.h"
 
-#include "ui/Accessibilite.h"
-#include "ui/Apparence.h"
-#include "ui/FMarbello.h"
-#include "ui/Habillage.h"
+#include "ui/dessin/Apparence.h"
+#include "ui/dessin/Habillage.h"
+#include "ui/fenetres/FMarbello.h"
+#include "ui/lecteur/Accessibilite.h"
 
 #include <QEvent>
 #include <QPainter>

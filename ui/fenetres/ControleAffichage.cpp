@@ -1,4 +1,4 @@
-#include "ui/ControleAffichage.h"
+#include "ui/fenetres/ControleAffichage.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
-#include "ui/Clavier.h"
+#include "ui/clavier/Clavier.h"
 
-#include "ui/Apparence.h"
-#include "ui/CurseurPlateau.h"
-#include "ui/FMarbello.h"
+#include "ui/clavier/CurseurPlateau.h"
+#include "ui/dessin/Apparence.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QAction>
 #include <QClipboard>

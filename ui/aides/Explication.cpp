@@ -1,8 +1,8 @@
-#include "ui/Explication.h"
+#include "ui/aides/Explication.h"
 
-#include "ui/Apparence.h"
-#include "ui/FMarbello.h"
-#include "ui/TravailleurRecherche.h"
+#include "ui/aides/TravailleurRecherche.h"
+#include "ui/dessin/Apparence.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QAccessible>
 #include <QApplication>

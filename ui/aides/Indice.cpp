@@ -1,7 +1,7 @@
-#include "ui/Indice.h"
+#include "ui/aides/Indice.h"
 
-#include "ui/FMarbello.h"
-#include "ui/TravailleurRecherche.h"
+#include "ui/aides/TravailleurRecherche.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QApplication>
 #include <QEvent>

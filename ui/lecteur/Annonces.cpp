@@ -1,10 +1,10 @@
-#include "ui/Annonces.h"
+#include "ui/lecteur/Annonces.h"
 
-#include "ui/Apparence.h"
-#include "ui/CurseurPlateau.h"
-#include "ui/FMarbello.h"
-#include "ui/Indice.h"
-#include "ui/MarqueGagnable.h"
+#include "ui/aides/Indice.h"
+#include "ui/aides/MarqueGagnable.h"
+#include "ui/clavier/CurseurPlateau.h"
+#include "ui/dessin/Apparence.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QAccessible>
 #include <QLabel>

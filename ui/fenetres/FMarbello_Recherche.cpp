@@ -2,11 +2,11 @@
 // stops it; the found solution is replayed through the slider window. The search runs on the
 // worker's thread: the click returns at once and the answer comes back as an event.
 
-#include "ui/Apparence.h"
-#include "ui/FMarbello.h"
-#include "ui/Forme.h"
-#include "ui/TravailleurRecherche.h"
-#include "ui/Vignette.h"
+#include "ui/aides/TravailleurRecherche.h"
+#include "ui/dessin/Apparence.h"
+#include "ui/dessin/Forme.h"
+#include "ui/dessin/Vignette.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QFrame>
 #include <QGuiApplication>

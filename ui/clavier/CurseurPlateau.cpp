@@ -1,6 +1,6 @@
-#include "ui/CurseurPlateau.h"
+#include "ui/clavier/CurseurPlateau.h"
 
-#include "ui/FMarbello.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QKeyEvent>
 #include <QPainter>

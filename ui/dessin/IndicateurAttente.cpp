@@ -1,4 +1,4 @@
-#include "ui/IndicateurAttente.h"
+#include "ui/dessin/IndicateurAttente.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Face.h"
+#include "ui/fenetres/Face.h"
 
 #include <QAbstractSlider>
 #include <QKeySequence>

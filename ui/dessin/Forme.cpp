@@ -1,4 +1,4 @@
-#include "ui/Forme.h"
+#include "ui/dessin/Forme.h"
 
 #include <QPainter>
 #include <algorithm>

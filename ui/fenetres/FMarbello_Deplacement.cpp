@@ -1,9 +1,9 @@
 // Moving the frameless window by a press on its bare body: the system's own move where the
 // platform offers one, otherwise the window follows the pointer until the button is released.
 
-#include "ui/FMarbello.h"
-#include "ui/FiltreGlobal.h"
-#include "ui/Forme.h"
+#include "ui/dessin/Forme.h"
+#include "ui/fenetres/FMarbello.h"
+#include "ui/fenetres/FiltreGlobal.h"
 
 #include <QMouseEvent>
 #include <QWindow>

@@ -1,4 +1,4 @@
-#include "ui/FiltreGlobal.h"
+#include "ui/fenetres/FiltreGlobal.h"
 
 #include <QCoreApplication>
 #include <utility>

@@ -2,8 +2,8 @@
 // The panel is in open mode exactly while File1 is visible. While a search runs, every button that
 // would act is refused: the board stays the position being searched.
 
-#include "ui/DepotParties.h"
-#include "ui/FMarbello.h"
+#include "ui/fenetres/DepotParties.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QFileSystemModel>
 #include <QFrame>

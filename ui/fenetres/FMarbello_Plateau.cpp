@@ -1,10 +1,10 @@
 // The board view: placing and painting the 33 marble images, the checkerboard colouring, and the
 // mouse on the marbles (first marble, jumps by drag and drop, marbles added or removed by hand).
 
-#include "ui/Apparence.h"
-#include "ui/FMarbello.h"
-#include "ui/FiltreGlobal.h"
-#include "ui/Vignette.h"
+#include "ui/dessin/Apparence.h"
+#include "ui/dessin/Vignette.h"
+#include "ui/fenetres/FMarbello.h"
+#include "ui/fenetres/FiltreGlobal.h"
 
 #include <QApplication>
 #include <QCursor>

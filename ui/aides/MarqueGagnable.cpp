@@ -1,7 +1,7 @@
-#include "ui/MarqueGagnable.h"
+#include "ui/aides/MarqueGagnable.h"
 
-#include "ui/FMarbello.h"
-#include "ui/TravailleurRecherche.h"
+#include "ui/aides/TravailleurRecherche.h"
+#include "ui/fenetres/FMarbello.h"
 
 #include <QPainter>
 #include <QSettings>

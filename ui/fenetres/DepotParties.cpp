@@ -1,4 +1,4 @@
-#include "ui/DepotParties.h"
+#include "ui/fenetres/DepotParties.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/TravailleurRecherche.h"
+#include "ui/aides/TravailleurRecherche.h"
 
 namespace marbello {
 

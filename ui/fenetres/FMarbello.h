@@ -2,9 +2,9 @@
 
 #include "model/Partie.h"
 #include "solver/FilRecherche.h"
-#include "ui/Face.h"
-#include "ui/IndicateurAttente.h"
-#include "ui/Verticale.h"
+#include "ui/dessin/IndicateurAttente.h"
+#include "ui/fenetres/Face.h"
+#include "ui/fenetres/Verticale.h"
 
 #include <QAbstractSlider>
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "ui/Habillage.h"
+#include "ui/dessin/Habillage.h"
 
 #include <QBitmap>
 #include <QFile>
