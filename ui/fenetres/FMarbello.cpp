@@ -332,6 +332,8 @@ void FMarbello::CreerControles() {
     std::copy(imgBille.begin(), imgBille.end(), controles_.trous.begin());
     controles_.liens = {Label6, Label4, Label2};
     controles_.message = Label3;
+    controles_.attente = Frame5;
+    controles_.texteAide = Label5;
     controles_.aide = FraAIDE;
     controles_.fichiers = FraOpenClose;
     controles_.construction = Frame1;

@@ -50,6 +50,8 @@ struct Controles {
     std::array<QWidget*, 9> pilules{};       // the buttons and icons, top to bottom on the skin
     std::array<QLabel*, 3> liens{};          // the help panel's links, top to bottom
     QLabel* message = nullptr;               // the message line
+    QWidget* attente = nullptr;              // the waiting dots' frame
+    QLabel* texteAide = nullptr;             // the help panel's text
     QWidget* aide = nullptr;                 // the help panel
     QWidget* fichiers = nullptr;             // the open and save panel
     QWidget* construction = nullptr;         // the build panel

@@ -1,10 +1,14 @@
 #include "ui/lecteur/Accessibilite.h"
 
 #include "model/Grille.h"
+#include "ui/aides/Indice.h"
+#include "ui/aides/MarqueGagnable.h"
 #include "ui/clavier/CurseurPlateau.h"
+#include "ui/dessin/Forme.h"
 #include "ui/dessin/Vignette.h"
 #include "ui/fenetres/FMarbello.h"
 #include "ui/fenetres/Liens.h"
+#include "ui/fenetres/Verticale.h"
 #include "ui/lecteur/Annonces.h"
 
 #include <QAccessible>
@@ -19,6 +23,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -29,7 +35,37 @@ namespace marbello {
 
 namespace {
 
-const QString NomFenetre = QStringLiteral("FMarbello");
+enum class Sorte {
+    Standard,
+    Fenetre,
+    Bouton,
+    Message,
+    Marque,
+    Attente,
+    Lien,
+    Plateau,
+    Case,
+    Parties
+};
+
+// What a control of the main window is to a screen reader, as PreparerAccessibilite marked it from
+// the controls the window hands over; its hole or its link in Indice.
+const char* const ProprieteSorte = "marbelloSorte";
+const char* const ProprieteIndice = "marbelloIndice";
+
+Sorte SorteDe(const QWidget* controle) {
+    if (controle == nullptr) {
+        return Sorte::Standard;
+    }
+    if (qobject_cast<const CurseurPlateau*>(controle) != nullptr) {
+        return Sorte::Plateau;
+    }
+    return static_cast<Sorte>(controle->property(ProprieteSorte).toInt());
+}
+
+int Indice(const QWidget* controle) {
+    return controle->property(ProprieteIndice).toInt();
+}
 
 // A click as the mouse makes it, so that it runs the control's own handler with its guards. It
 // comes after the caller has had its answer: a search runs inside its click.
@@ -165,8 +201,10 @@ public:
     int indexOfChild(const QAccessibleInterface* /*enfant*/) const override { return -1; }
 };
 
+// None past the 33 holes.
 QWidget* ImageBille(const QWidget& fenetre, int k) {
-    return fenetre.findChild<QWidget*>(QStringLiteral("imgBille%1").arg(k));
+    const auto& trous = static_cast<const FMarbello&>(fenetre).ControlesDuJeu().trous;
+    return k >= 0 && k < NbTrous ? trous[static_cast<size_t>(k)] : nullptr;
 }
 
 // The board as a table of 7 by 7 cells, 33 of which are holes; the keyboard's cursor is its
@@ -468,13 +506,17 @@ private:
             if (enfant == nullptr || enfant->isWindow()) {
                 continue;
             }
-            const QString nom = enfant->objectName();
-            if (qobject_cast<CurseurPlateau*>(enfant) != nullptr) {
+            // The holes are the board's; pictures that are no button, and the navy disc, only
+            // draw.
+            const Sorte sorte = SorteDe(enfant);
+            const bool dessin =
+                sorte == Sorte::Case ||
+                (qobject_cast<Vignette*>(enfant) != nullptr && sorte != Sorte::Bouton) ||
+                qobject_cast<Forme*>(enfant) != nullptr;
+            if (sorte == Sorte::Plateau) {
                 enfants.prepend(enfant);
-            } else if (!nom.isEmpty() && (!Trace(*enfant) || nom == QStringLiteral("Indice")) &&
-                       !nom.startsWith(QStringLiteral("imgBille")) &&
-                       !nom.startsWith(QStringLiteral("Image3_")) &&
-                       nom != QStringLiteral("Image2") && nom != QStringLiteral("Shape1")) {
+            } else if (!enfant->objectName().isEmpty() && !dessin &&
+                       (!Trace(*enfant) || sorte == Sorte::Message)) {
                 enfants << enfant;
             }
         }
@@ -482,95 +524,46 @@ private:
     }
 };
 
-// The help panel's links and their addresses.
-QUrl AdresseDuLien(const QString& nom) {
-    if (nom == QStringLiteral("Label2")) {
+// The help panel's links, top to bottom, and their addresses.
+QUrl AdresseDuLien(int lien) {
+    switch (lien) {
+    case 0:
+        return AdresseArticle();
+    case 1:
+        return AdresseSiteAuteur();
+    default:
         return AdresseCourrielAuteur(MARBELLO_VERSION_MAJEURE, MARBELLO_VERSION_MINEURE);
     }
-    if (nom == QStringLiteral("Label4")) {
-        return AdresseSiteAuteur();
-    }
-    return nom == QStringLiteral("Label6") ? AdresseArticle() : QUrl();
 }
 
 // The panels for a screen reader: the help panel's text said as it opens; the build mode's keys.
 class SuiviPanneaux : public QObject {
 public:
-    SuiviPanneaux(QWidget& fenetre, Annonces& annonces) : QObject(&annonces), annonces_(annonces) {
-        for (const char* nom : {"FraAIDE", "Frame1"}) {
-            if (auto* panneau = fenetre.findChild<QWidget*>(QLatin1String(nom))) {
-                panneau->installEventFilter(this);
-            }
-        }
+    SuiviPanneaux(const Controles& controles, Annonces& annonces)
+        : QObject(&annonces), controles_(controles), annonces_(annonces) {
+        controles_.aide->installEventFilter(this);
+        controles_.construction->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* objet, QEvent* event) override {
-        auto* controle = static_cast<QWidget*>(objet);
-        if (event->type() == QEvent::Show && controle->objectName() == QStringLiteral("Frame1")) {
+        if (event->type() == QEvent::Show && objet == controles_.construction) {
             annonces_.Dire(QStringLiteral("Construire une partie : Espace retire une bille, Plus "
                                           "en ajoute une, Contrôle+Entrée termine"));
         }
-        if (event->type() == QEvent::Show && controle->objectName() == QStringLiteral("FraAIDE")) {
-            if (const auto* texte = controle->findChild<QLabel*>(QStringLiteral("Label5"))) {
-                annonces_.Dire(texte->text()
-                                   .remove(QStringLiteral("''"))
-                                   .split(QStringLiteral("\r\n"))
-                                   .join(u' '));
-            }
+        if (event->type() == QEvent::Show && objet == controles_.aide) {
+            annonces_.Dire(controles_.texteAide->text()
+                               .remove(QStringLiteral("''"))
+                               .split(QStringLiteral("\r\n"))
+                               .join(u' '));
         }
         return false;
     }
 
 private:
+    const Controles& controles_;
     Annonces& annonces_;
 };
-
-enum class Sorte {
-    Standard,
-    Fenetre,
-    Bouton,
-    Message,
-    Marque,
-    Attente,
-    Lien,
-    Plateau,
-    Case,
-    Parties
-};
-
-// What a control of the main window is to a screen reader, by its layout name.
-Sorte SorteDe(const QWidget* controle) {
-    if (controle == nullptr || controle->window()->objectName() != NomFenetre) {
-        return Sorte::Standard;
-    }
-    const QString nom = controle->objectName();
-    if (controle->isWindow()) {
-        return Sorte::Fenetre;
-    }
-    if (qobject_cast<const CurseurPlateau*>(controle) != nullptr) {
-        return Sorte::Plateau;
-    }
-    if (nom.startsWith(QStringLiteral("imgBille"))) {
-        return Sorte::Case;
-    }
-    if (nom.startsWith(QStringLiteral("BOUTON")) || nom.startsWith(QStringLiteral("Image1_"))) {
-        return Sorte::Bouton;
-    }
-    if (nom == QStringLiteral("Label3") || nom == QStringLiteral("Indice")) {
-        return Sorte::Message;
-    }
-    if (nom == QStringLiteral("Frame5")) {
-        return Sorte::Attente;
-    }
-    if (nom == QStringLiteral("File1") && qobject_cast<const QListView*>(controle) != nullptr) {
-        return Sorte::Parties;
-    }
-    if (nom == QStringLiteral("MarqueGagnable")) {
-        return Sorte::Marque;
-    }
-    return AdresseDuLien(nom).isEmpty() ? Sorte::Standard : Sorte::Lien;
-}
 
 QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
     if (auto* action = qobject_cast<QAction*>(objet)) {
@@ -595,11 +588,11 @@ QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
     case Sorte::Marque: // read, like the message line, as a state of the game; named by the mark
         return new QAccessibleWidget(controle, QAccessible::StatusBar);
     case Sorte::Lien:
-        return new Lien(controle, AdresseDuLien(controle->objectName()));
+        return new Lien(controle, AdresseDuLien(Indice(controle)));
     case Sorte::Plateau:
         return new Plateau(static_cast<CurseurPlateau*>(controle));
     case Sorte::Case:
-        return new Case(static_cast<Vignette*>(controle), controle->objectName().mid(8).toInt());
+        return new Case(static_cast<Vignette*>(controle), Indice(controle));
     case Sorte::Parties:
         return new ListeDesParties(static_cast<QListView*>(controle));
     case Sorte::Standard:
@@ -626,47 +619,58 @@ void InstallerAccessibilite() {
     (void)installee;
 }
 
-void PreparerAccessibilite(QWidget& racine) {
-    // A label tells its text as it is built, before it has its name: the interface then made for
-    // it is the standard one, which must make way for the game's.
-    for (QWidget* controle : racine.findChildren<QWidget*>()) {
-        if (SorteDe(controle) != Sorte::Standard) {
-            QAccessible::deleteAccessibleInterface(
-                QAccessible::uniqueId(QAccessible::queryAccessibleInterface(controle)));
-        }
+void PreparerAccessibilite(FMarbello& fenetre) {
+    const Controles& c = fenetre.ControlesDuJeu();
+    // A label tells its text as it is built, before it is marked: the interface then made for it
+    // is the standard one, which must make way for the game's.
+    const auto marquer = [](QWidget* controle, Sorte sorte, int indice = 0) {
+        controle->setProperty(ProprieteSorte, static_cast<int>(sorte));
+        controle->setProperty(ProprieteIndice, indice);
+        QAccessible::deleteAccessibleInterface(
+            QAccessible::uniqueId(QAccessible::queryAccessibleInterface(controle)));
+    };
+    marquer(&fenetre, Sorte::Fenetre);
+    for (size_t k = 0; k < c.trous.size(); ++k) {
+        marquer(c.trous[k], Sorte::Case, static_cast<int>(k));
     }
-    auto* fenetre = qobject_cast<FMarbello*>(&racine);
-    auto* curseur = racine.findChild<CurseurPlateau*>(QString(), Qt::FindDirectChildrenOnly);
-    if (fenetre != nullptr && curseur != nullptr) {
-        auto* annonces = new Annonces(*fenetre, *curseur);
-        if (auto* menu = racine.findChild<QMenu*>(QStringLiteral("MenuContextuel"))) {
-            menu->setAccessibleName(QStringLiteral("Menu du jeu"));
-            QObject::connect(menu, &QMenu::aboutToShow, annonces,
-                             [annonces] { annonces->Dire(QStringLiteral("Menu du jeu")); });
-        }
-        new SuiviPanneaux(racine, *annonces);
-        // The name proposed, read whole: Orca reads the selected proposal without its last
-        // character.
-        if (auto* nom = racine.findChild<QLineEdit*>(QStringLiteral("Text1"))) {
-            QObject::connect(qApp, &QApplication::focusChanged, nom,
-                             [nom](QWidget* /*avant*/, QWidget* apres) {
-                                 if (apres == nom) {
-                                     nom->setAccessibleDescription(nom->text());
-                                 }
-                             });
-        }
+    for (QWidget* pilule : c.pilules) {
+        marquer(pilule, Sorte::Bouton);
     }
-    const std::array<std::pair<const char*, const char*>, 4> noms{{
-        {"Command4", "Supprimer la partie choisie"},
-        {"File1", "Parties enregistrées"},
-        {"Text1", "Nom de la partie"},
-        {"VScroll1", "Coup de la solution"},
-    }};
-    for (const auto& [controle, nom] : noms) {
-        if (auto* trouve = racine.findChild<QWidget*>(QLatin1String(controle))) {
-            trouve->setAccessibleName(QString::fromUtf8(nom));
-        }
+    for (size_t l = 0; l < c.liens.size(); ++l) {
+        marquer(c.liens[l], Sorte::Lien, static_cast<int>(l));
     }
+    marquer(c.message, Sorte::Message);
+    marquer(c.attente, Sorte::Attente);
+    marquer(c.parties, Sorte::Parties);
+    if (auto* indice = fenetre.findChild<marbello::Indice*>()) {
+        marquer(indice, Sorte::Message);
+    }
+    if (auto* marque = fenetre.findChild<MarqueGagnable*>()) {
+        marquer(marque, Sorte::Marque);
+    }
+    c.commandes[3]->setAccessibleName(QStringLiteral("Supprimer la partie choisie"));
+    c.parties->setAccessibleName(QStringLiteral("Parties enregistrées"));
+    c.nom->setAccessibleName(QStringLiteral("Nom de la partie"));
+
+    auto* annonces = new Annonces(fenetre, fenetre.CurseurClavier());
+    if (auto* menu = fenetre.findChild<QMenu*>()) {
+        menu->setAccessibleName(QStringLiteral("Menu du jeu"));
+        QObject::connect(menu, &QMenu::aboutToShow, annonces,
+                         [annonces] { annonces->Dire(QStringLiteral("Menu du jeu")); });
+    }
+    new SuiviPanneaux(c, *annonces);
+    // The name proposed, read whole: Orca reads the selected proposal without its last
+    // character.
+    QObject::connect(qApp, &QApplication::focusChanged, c.nom,
+                     [nom = c.nom](QWidget* /*avant*/, QWidget* apres) {
+                         if (apres == nom) {
+                             nom->setAccessibleDescription(nom->text());
+                         }
+                     });
+}
+
+void PreparerAccessibilite(Verticale& curseur) {
+    curseur.VScroll1->setAccessibleName(QStringLiteral("Coup de la solution"));
 }
 
 } // namespace marbello

@@ -2,13 +2,13 @@
 
 // What a screen reader reads of the game: the interfaces that Qt's accessibility bridge hands to
 // assistive technologies (AT-SPI on Linux) for the skinned controls, which the standard ones would
-// show as bare labels and pictures. They are found by the controls' layout names, so the windows
-// only install them and name their standard controls.
-
-class QString;
-class QWidget;
+// show as bare labels and pictures. The window hands its controls over, typed: nothing is found by
+// a name.
 
 namespace marbello {
+
+class FMarbello;
+class Verticale;
 
 // Before the application starts: keeps Qt's bridge to assistive technologies open from the start,
 // so that a screen reader started later finds the game. Qt 6.4 reads the accessibility bus's
@@ -20,10 +20,11 @@ void OuvrirAuxLecteursEcran();
 // assistive technology asks for them.
 void InstallerAccessibilite();
 
-// Once the controls under racine have their layout names: gives the game's interfaces to those it
-// has, has the board say what the player's gestures do, and gives the standard controls
+// Once the window has its controls and its guests: gives the game's interfaces to the controls it
+// hands over, has the board say what the player's gestures do, and gives the standard controls
 // that show no caption of their own (the waste bin, the saved-game list, the name field, the
 // solution's scroll bar) the names a screen reader speaks.
-void PreparerAccessibilite(QWidget& racine);
+void PreparerAccessibilite(FMarbello& fenetre);
+void PreparerAccessibilite(Verticale& curseur);
 
 } // namespace marbello
