@@ -204,7 +204,7 @@ private slots:
         });
         Jouer(w.f, QStringLiteral("ooo/o.o/oo....o/o.ooo../oooo.oo/.o./.oo touche:S"));
         QVERIFY(pendant.contains(QStringLiteral("Arrêter la recherche S")));
-        QVERIFY(pendant.endsWith(QStringLiteral(" ---++++---+++--")));
+        QVERIFY(pendant.endsWith(QStringLiteral(" ---++++---++++-")));
         QCOMPARE(Message(w.f), QStringLiteral("Recherche Arrêtée."));
     }
 

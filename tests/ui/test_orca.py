@@ -42,6 +42,8 @@ ETAPES = [
     ("Delete", ["Partie supprimée, " + AUJOURDHUI], []),
     ("Escape @fin ctrl+o Down Return", ["Il reste 3 billes."], []),
     ("Up Right space Up Up space", ["Il reste 2 billes.", "Pas de solution"], []),
+    ("p", ["perdu"], []),
+    ("Escape", [], []),
     ("ctrl+z", ["Il reste 3 billes.", "Une solution existe"], []),
     ("Down space Down Down space space Left Left space", ["Bravo"], []),
     ("Right plus", ["Ligne 4, colonne 4, bille"], []),

@@ -156,6 +156,7 @@ void Explication::Montrer() {
     qApp->installEventFilter(this);
     QAccessibleEvent alerte(bulle_, QAccessible::Alert);
     QAccessible::updateAccessibility(&alerte);
+    emit Annonce(Texte().split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' ')));
 }
 
 void Explication::Fermer() {

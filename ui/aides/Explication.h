@@ -40,6 +40,10 @@ public:
     // The text of the small window; empty while closed.
     QString Texte() const;
 
+signals:
+    // Its text, each time it opens.
+    void Annonce(const QString& texte);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* objet, QEvent* event) override;

@@ -32,11 +32,14 @@ Indice::Indice(FMarbello& fenetre, TravailleurRecherche& travailleur)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
     connect(&travailleur_, &TravailleurRecherche::Reponse, this, &Indice::Recevoir);
-    fenetre_.Confier(
-        Action::Indice,
-        {[this] { Demander(); },
-         [this] { return fenetre_.Jeu().PartieEnCours() && !fenetre_.PanneauOuvert(); },
-         {}});
+    fenetre_.Confier(Action::Indice, {[this] { Demander(); },
+                                      [this] {
+                                          const Partie& jeu = fenetre_.Jeu();
+                                          return jeu.PartieEnCours() &&
+                                                 CompterBilles(jeu.Plateau()) > 1 &&
+                                                 !fenetre_.PanneauOuvert();
+                                      },
+                                      {}});
     connect(&fenetre_, &FMarbello::PlateauChange, this, &Indice::Effacer);
     // Shortcuts never reach the filter below: a panel's key is no key press.
     connect(&fenetre_, &FMarbello::PanneauChange, this, [this](bool ouvert) {

@@ -124,13 +124,12 @@ void Clavier::CreerMenu() {
     Ajouter(QStringLiteral("Quitter"), {QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)},
             Action::Quitter);
     menu_->addSeparator();
-    const auto libre = [this] { return !f_.RechercheEnCours; };
-    Ajouter(
-        QStringLiteral("Copier la position"), {QKeySequence::Copy}, [this] { CopierPosition(); },
-        libre);
+    // Copying changes nothing, even during a search.
+    Ajouter(QStringLiteral("Copier la position"), {QKeySequence::Copy},
+            [this] { CopierPosition(); }, {});
     Ajouter(
         QStringLiteral("Coller une position"), {QKeySequence::Paste}, [this] { CollerPosition(); },
-        [this, libre] { return libre() && !f_.PanneauOuvert(); });
+        [this] { return !f_.RechercheEnCours && !f_.PanneauOuvert(); });
 }
 
 QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches, Action action,

@@ -109,7 +109,11 @@ void CurseurPlateau::Appuyer() {
         const Cellule depart = *levee_;
         Poser();
         if (depart != curseur_) {
+            const int coups = fenetre_.Jeu().CoupCourant();
             fenetre_.DeposerBille(NumeroBille(depart.x, depart.y), k);
+            if (fenetre_.Jeu().CoupCourant() == coups) {
+                emit sautRefuse();
+            }
         }
         return;
     }

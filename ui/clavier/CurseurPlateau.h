@@ -32,6 +32,8 @@ public:
 signals:
     void curseurDeplace(marbello::Cellule cellule);
     void billeLeveeChangee();
+    // A picked marble dropped on a hole where the rule refused the jump.
+    void sautRefuse();
 
 protected:
     bool event(QEvent* event) override;

@@ -97,8 +97,9 @@ void FMarbello::Command4_Click() {
 }
 
 // The built position starts a fresh record, as an opened game does.
+// The panels lie over it: a screen reader's press there is refused, as the mouse cannot reach it.
 void FMarbello::Command5_Click() {
-    if (RechercheEnCours) {
+    if (RechercheEnCours || PanneauOuvert()) {
         return;
     }
     Frame1->hide();

@@ -1,5 +1,6 @@
 #include "ui/lecteur/Annonces.h"
 
+#include "ui/aides/Explication.h"
 #include "ui/aides/Indice.h"
 #include "ui/aides/MarqueGagnable.h"
 #include "ui/clavier/CurseurPlateau.h"
@@ -66,11 +67,18 @@ Annonces::Annonces(FMarbello& fenetre, CurseurPlateau& curseur)
     caseCurseur_ = fenetre_.Jeu().Plateau()(c.x, c.y);
     connect(&curseur, &CurseurPlateau::curseurDeplace, this, &Annonces::Deplace);
     connect(&curseur, &CurseurPlateau::billeLeveeChangee, this, &Annonces::LeveeChangee);
+    connect(&curseur, &CurseurPlateau::sautRefuse, this, [this] {
+        refus_ = true;
+        Dire(QStringLiteral(" "));
+    });
     connect(&fenetre, &FMarbello::PlateauChange, this, &Annonces::PlateauChange);
     connect(&fenetre, &FMarbello::ColorationChange, this, [this] { Dire(QStringLiteral(" ")); });
     connect(&fenetre, &FMarbello::Dit, this, &Annonces::Dire);
     if (auto* indice = fenetre.findChild<Indice*>()) {
         connect(indice, &Indice::Annonce, this, &Annonces::Dire);
+    }
+    if (auto* explication = fenetre.findChild<Explication*>()) {
+        connect(explication, &Explication::Annonce, this, &Annonces::Dire);
     }
     if (auto* marque = fenetre.findChild<MarqueGagnable*>()) {
         connect(marque, &MarqueGagnable::EtatMontre, this,
@@ -186,9 +194,10 @@ void Annonces::Parler() {
     if (trou_) {
         dites << TexteTrou(fenetre_, curseur_.Curseur());
     }
-    if (posee_ && !plateau_) {
-        dites << (*posee_ == curseur_.Curseur() ? QStringLiteral("posée")
-                                                : QStringLiteral("Saut impossible"));
+    if (refus_) {
+        dites << QStringLiteral("Saut impossible");
+    } else if (posee_ && !plateau_) {
+        dites << QStringLiteral("posée");
     }
     // A screen reader speaks only the last of two sentences told within a few milliseconds: the
     // messages of the one before, told that soon, are said again.
@@ -210,6 +219,7 @@ void Annonces::Parler() {
     phrases_.clear();
     trou_ = plateau_ = false;
     posee_.reset();
+    refus_ = false;
     if (dites.isEmpty()) {
         return;
     }

@@ -58,6 +58,7 @@ private:
     bool trou_ = false;    // the cursor's hole is to be said
     bool plateau_ = false; // a hole changed since the last sentence
     std::optional<Cellule> levee_, posee_;
+    bool refus_ = false; // a jump the rule refused
     QString coloration_;
     std::optional<bool> etatMarque_;
     QStringList messagesAvant_;
