@@ -2,6 +2,7 @@
 #include "bench/PositionsAleatoires.h"
 #include "solver/Pourquoi.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -106,6 +107,19 @@ struct Verificateur {
         }
     }
 };
+
+// Each weighting of the library, read as a player reads it, lets no jump raise the weight.
+TEST(Pourquoi, everyWeightingOfTheLibraryIsAPagoda) {
+    const Grille vide = Depuis(".../.../......./......./......./.../...");
+    const Verificateur v{vide};
+    for (const auto& poids : PoidsCourts) {
+        Certificat c;
+        std::copy(poids.begin(), poids.end(), c.poids.begin());
+        v.Lignes([&](Cellule a, Cellule b, Cellule h) {
+            EXPECT_GE(v.Poids(c, a.x, a.y) + v.Poids(c, b.x, b.y), v.Poids(c, h.x, h.y));
+        });
+    }
+}
 
 // Every short proof over random play and arbitrary positions checks by hand, and none is claimed
 // where the search finds one marble.
