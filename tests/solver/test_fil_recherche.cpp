@@ -30,9 +30,14 @@ struct Fil {
     bool tenu = false;
     int retenues = 0;
     std::vector<ReponseRecherche> recues;
+    // The thread never says it is idle while it delivers an answer of its own.
+    const std::thread::id principal = std::this_thread::get_id();
+    int inactifEnRepondant = 0;
     FilRecherche fil{[this](const ReponseRecherche& r) {
+        const bool inactif = std::this_thread::get_id() != principal && fil.Inactif();
         const std::scoped_lock garde(verrou);
         recues.push_back(r);
+        inactifEnRepondant += inactif ? 1 : 0;
     }};
 
     Fil() {
@@ -60,6 +65,7 @@ struct Fil {
         }
         EXPECT_TRUE(fil.Inactif()) << "the thread is still busy";
         const std::scoped_lock garde(verrou);
+        EXPECT_EQ(inactifEnRepondant, 0) << "idle before its answer was delivered";
         return recues;
     }
 };
