@@ -1,3 +1,4 @@
+#include "ui/assemblage/Assemblage.h"
 #include "ui/fenetres/ControleAffichage.h"
 #include "ui/fenetres/FMarbello.h"
 #include "ui/lecteur/Accessibilite.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     marbello::FMarbello fenetre;
+    marbello::Assembler(fenetre);
     fenetre.show();
     return QApplication::exec();
 }

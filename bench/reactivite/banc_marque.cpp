@@ -10,6 +10,7 @@
 #include "bench/Resolution.h"
 #include "bench/reactivite/ApplicationDeBanc.h"
 #include "ui/aides/MarqueGagnable.h"
+#include "ui/assemblage/Assemblage.h"
 #include "ui/fenetres/FMarbello.h"
 
 #include <QElapsedTimer>
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     }
 
     FMarbello fenetre;
+    Assembler(fenetre);
     fenetre.show();
     auto* marque = fenetre.findChild<MarqueGagnable*>(QStringLiteral("MarqueGagnable"));
     marque->Activer(true);

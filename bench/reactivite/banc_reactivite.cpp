@@ -16,6 +16,7 @@
 #include "model/Grille.h"
 #include "solver/Recherche.h"
 #include "ui/aides/MarqueGagnable.h"
+#include "ui/assemblage/Assemblage.h"
 #include "ui/fenetres/FMarbello.h"
 
 #include <QElapsedTimer>
@@ -70,6 +71,7 @@ struct Fenetre {
     QLabel* chercher = nullptr;
 
     explicit Fenetre(const Grille& position) {
+        Assembler(fenetre);
         fenetre.RepartirDe(position);
         fenetre.show();
         (void)QTest::qWaitForWindowExposed(&fenetre);
@@ -127,7 +129,7 @@ Deroulement DansLaFenetre(const Grille& position, bool parLaMarque) {
     } else {
         f.Cliquer();
     }
-    while (parLaMarque ? !marque->isVisibleTo(&f.fenetre) : f.fenetre.RechercheEnCours) {
+    while (parLaMarque ? !marque->isVisibleTo(&f.fenetre) : f.fenetre.RechercheEnCours()) {
         QCoreApplication::processEvents();
     }
     const qint64 fin = chrono.nsecsElapsed();
@@ -168,7 +170,7 @@ double DelaiDArret(const Grille& position, int arretMs) {
     QTimer::singleShot(arretMs, &f.fenetre, [&f] { f.Cliquer(); });
     chrono.start();
     f.Cliquer();
-    while (f.fenetre.RechercheEnCours) {
+    while (f.fenetre.RechercheEnCours()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return static_cast<double>(chrono.nsecsElapsed()) / 1e6 - arretMs;

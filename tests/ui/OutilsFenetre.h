@@ -26,10 +26,11 @@
 
 #include "ui/aides/Indice.h"
 #include "ui/aides/MarqueGagnable.h"
-#include "ui/aides/TravailleurRecherche.h"
+#include "ui/assemblage/Assemblage.h"
 #include "ui/clavier/CurseurPlateau.h"
 #include "ui/dessin/Vignette.h"
 #include "ui/fenetres/FMarbello.h"
+#include "ui/fenetres/TravailleurRecherche.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -212,7 +213,7 @@ inline bool Inactif(FMarbello& f) {
 
 // Lets every answer the worker owes come in; none while the button's search is held.
 inline void Repondre(FMarbello& f) {
-    for (int i = 0; i < 3 && !f.RechercheEnCours; ++i) {
+    for (int i = 0; i < 3 && !f.RechercheEnCours(); ++i) {
         Exiger(Inactif(f), QStringLiteral("réponse du fil de recherche"));
         QCoreApplication::sendPostedEvents();
     }
@@ -236,10 +237,10 @@ inline void Geste(FMarbello& f, const QString& mot) {
     } else if (verbe == "touche") {
         const QKeySequence touches = QKeySequence::fromString(a);
         Exiger(!touches.isEmpty() && touches[touches.count() - 1].key() != Qt::Key_unknown, mot);
-        const bool pendant = f.RechercheEnCours;
+        const bool pendant = f.RechercheEnCours();
         QTest::keySequence(f.windowHandle(), touches); // to the control with the focus
         // As after a click: a search the keys started ends before the next gesture.
-        Exiger(pendant || QTest::qWaitFor([&f] { return !f.RechercheEnCours; }), mot);
+        Exiger(pendant || QTest::qWaitFor([&f] { return !f.RechercheEnCours(); }), mot);
         Repondre(f);
     } else if (verbe == "curseur" || verbe == "tenir") {
         Exiger(Curseur() != nullptr, mot);
@@ -288,7 +289,7 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
             i = fin;
             Retenue::De(f).Tenir(true);
             Presser(f, Qt::LeftButton, Point(f, "B0"), Point(f, "B0"));
-            Exiger(f.RechercheEnCours, mot);
+            Exiger(f.RechercheEnCours(), mot);
             Jouer(f, pendant);
             Retenue::De(f).Tenir(false);
         } else if (mot.contains('/')) {
@@ -296,10 +297,10 @@ inline void Jouer(FMarbello& f, const QString& gestes) {
             Exiger(plateau.has_value(), mot);
             f.RepartirDe(*plateau);
         } else {
-            const bool pendant = f.RechercheEnCours;
+            const bool pendant = f.RechercheEnCours();
             Presser(f, Qt::LeftButton, Point(f, mot.section('>', 0, 0)),
                     Point(f, mot.section('>', -1)));
-            Exiger(pendant || QTest::qWaitFor([&f] { return !f.RechercheEnCours; }), mot);
+            Exiger(pendant || QTest::qWaitFor([&f] { return !f.RechercheEnCours(); }), mot);
         }
     }
 }
@@ -319,6 +320,7 @@ struct Fenetre {
     QTemporaryDir dossier;
     FMarbello f{dossier.path()};
     explicit Fenetre(const QString& gestes = {}) {
+        marbello::Assembler(f);
         f.show();
         f.activateWindow();
         (void)QTest::qWaitForWindowActive(&f);

@@ -159,7 +159,7 @@ private slots:
         QVERIFY(Retenue::De(w.f).AttendreRetenue());
         QTest::keyClick(w.f.windowHandle(), Qt::Key_H);
         Retenue::De(w.f).Tenir(false);
-        QTRY_VERIFY(!w.f.RechercheEnCours);
+        QTRY_VERIFY(!w.f.RechercheEnCours());
         QTRY_VERIFY(Vue(w.f).contains(QStringLiteral("indice")));
         QCOMPARE(w.f.Jeu().CoupMax(), 1);
     }

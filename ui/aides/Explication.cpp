@@ -1,8 +1,8 @@
 #include "ui/aides/Explication.h"
 
-#include "ui/aides/TravailleurRecherche.h"
 #include "ui/dessin/Apparence.h"
 #include "ui/fenetres/FMarbello.h"
+#include "ui/fenetres/TravailleurRecherche.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -85,8 +85,6 @@ Explication::Explication(FMarbello& fenetre, TravailleurRecherche& travailleur, 
 
     marque_.installEventFilter(this);
     connect(&travailleur_, &TravailleurRecherche::Reponse, this, &Explication::Recevoir);
-    fenetre_.Confier(Action::Pourquoi,
-                     {[this] { Montrer(); }, [this] { return Expliquable(); }, {}});
     connect(&fenetre_, &FMarbello::PlateauChange, this, &Explication::Fermer);
     connect(&fenetre_, &FMarbello::PanneauChange, this, [this](bool ouvert) {
         if (ouvert) {

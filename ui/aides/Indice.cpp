@@ -1,7 +1,7 @@
 #include "ui/aides/Indice.h"
 
-#include "ui/aides/TravailleurRecherche.h"
 #include "ui/fenetres/FMarbello.h"
+#include "ui/fenetres/TravailleurRecherche.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -32,14 +32,6 @@ Indice::Indice(FMarbello& fenetre, TravailleurRecherche& travailleur)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
     connect(&travailleur_, &TravailleurRecherche::Reponse, this, &Indice::Recevoir);
-    fenetre_.Confier(Action::Indice, {[this] { Demander(); },
-                                      [this] {
-                                          const Partie& jeu = fenetre_.Jeu();
-                                          return jeu.PartieEnCours() &&
-                                                 CompterBilles(jeu.Plateau()) > 1 &&
-                                                 !fenetre_.PanneauOuvert();
-                                      },
-                                      {}});
     connect(&fenetre_, &FMarbello::PlateauChange, this, &Indice::Effacer);
     // Shortcuts never reach the filter below: a panel's key is no key press.
     connect(&fenetre_, &FMarbello::PanneauChange, this, [this](bool ouvert) {
@@ -47,6 +39,11 @@ Indice::Indice(FMarbello& fenetre, TravailleurRecherche& travailleur)
             Effacer();
         }
     });
+}
+
+bool Indice::Permis() const {
+    const Partie& jeu = fenetre_.Jeu();
+    return jeu.PartieEnCours() && CompterBilles(jeu.Plateau()) > 1 && !fenetre_.PanneauOuvert();
 }
 
 void Indice::Demander() {

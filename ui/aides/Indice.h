@@ -29,6 +29,8 @@ public:
     // Asks for the hint of the board's position; there is none to ask for before the first hole,
     // nor while a panel covers the board.
     void Demander();
+    // Whether a hint can be asked for: a game under way, not won, with no panel over the board.
+    bool Permis() const;
     // Takes the marks away and forgets a question still unanswered.
     void Effacer();
     // "Indice : ligne R, colonne C vers ligne R, colonne C", rows and columns from 1 at the top

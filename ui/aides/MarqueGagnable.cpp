@@ -1,7 +1,7 @@
 #include "ui/aides/MarqueGagnable.h"
 
-#include "ui/aides/TravailleurRecherche.h"
 #include "ui/fenetres/FMarbello.h"
+#include "ui/fenetres/TravailleurRecherche.h"
 
 #include <QPainter>
 #include <QSettings>
@@ -26,8 +26,6 @@ MarqueGagnable::MarqueGagnable(FMarbello& fenetre, TravailleurRecherche& travail
     setGeometry(64, 316, 18, 18);
     hide();
     connect(&travailleur_, &TravailleurRecherche::Reponse, this, &MarqueGagnable::Recevoir);
-    fenetre_.Confier(Action::Marque,
-                     {[this] { Activer(!active_); }, {}, [this] { return active_; }});
     connect(&fenetre_, &FMarbello::PlateauChange, this, &MarqueGagnable::Suivre);
 }
 

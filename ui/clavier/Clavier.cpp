@@ -62,18 +62,17 @@ bool EstValidation(const QKeyEvent* touche) {
 
 } // namespace
 
-Clavier::Clavier(FMarbello& fenetre)
-    : QObject(&fenetre), f_(fenetre), controles_(fenetre.ControlesDuJeu()) {
+Clavier::Clavier(FMarbello& fenetre, CurseurPlateau& curseur, const Aides& aides)
+    : QObject(&fenetre), f_(fenetre), curseur_(curseur), controles_(fenetre.ControlesDuJeu()) {
     setObjectName(QStringLiteral("Clavier"));
     menu_ = new QMenu(&f_);
-    menu_->setObjectName(QStringLiteral("MenuContextuel"));
     connect(menu_, &QMenu::aboutToHide, this, [this] {
         // Outside the menu every key runs its handler, which does its own checks.
         for (const Entree& entree : entrees_) {
             entree.action->setEnabled(true);
         }
     });
-    CreerMenu();
+    CreerMenu(aides);
 
     Raccourci({Qt::Key_Escape}, [this] { f_.Agir(Action::Echapper); });
     Raccourci({Qt::Key_PageUp},
@@ -86,9 +85,8 @@ Clavier::Clavier(FMarbello& fenetre)
               [this] { f_.Agir(Action::Valider); });
     Raccourci({Qt::Key_Menu, QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
         const QWidget* focus = f_.focusWidget();
-        const CurseurPlateau& curseur = f_.CurseurClavier();
-        if (focus == nullptr || focus == &curseur) {
-            const Cellule c = curseur.Curseur();
+        if (focus == nullptr || focus == &curseur_) {
+            const Cellule c = curseur_.Curseur();
             focus = controles_.trous[static_cast<size_t>(NumeroBille(c.x, c.y))];
         }
         MontrerMenu(focus->mapToGlobal(focus->rect().center()));
@@ -104,19 +102,20 @@ Clavier::Clavier(FMarbello& fenetre)
 
 // Every action of the window, with its key, in the window's own words where it has them; enabled
 // as the window allows.
-void Clavier::CreerMenu() {
+void Clavier::CreerMenu(const Aides& aides) {
     Ajouter(QStringLiteral("Nouvelle partie"), {QKeySequence::New}, Action::Nouvelle);
     Ajouter(QStringLiteral("Reculer d'un coup"), {QKeySequence::Undo}, Action::Reculer);
     Ajouter(QStringLiteral("Avancer d'un coup"),
             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y),
              QKeySequence::Redo},
             Action::Avancer);
-    Ajouter(TexteDamier, {Qt::Key_D}, Action::Damier, true);
+    Ajouter(TexteDamier, {Qt::Key_D},
+            {[this] { f_.Agir(Action::Damier); }, {}, [this] { return f_.ModeDamier(); }});
     chercher_ = Ajouter(TexteChercher, {Qt::Key_S}, Action::Chercher);
-    Ajouter(QStringLiteral("Indice"), {Qt::Key_H}, Action::Indice);
+    Ajouter(QStringLiteral("Indice"), {Qt::Key_H}, aides.indice);
     Ajouter(QStringLiteral("Indiquer si la partie peut encore être gagnée"), {Qt::Key_I},
-            Action::Marque, true);
-    Ajouter(QStringLiteral("Pourquoi est-ce perdu ?"), {Qt::Key_P}, Action::Pourquoi);
+            aides.marque);
+    Ajouter(QStringLiteral("Pourquoi est-ce perdu ?"), {Qt::Key_P}, aides.pourquoi);
     Ajouter(QStringLiteral("Enregistrer la partie en cours"), {QKeySequence::Save},
             Action::Enregistrer);
     Ajouter(QStringLiteral("Ouvrir une partie"), {QKeySequence::Open}, Action::Ouvrir);
@@ -126,26 +125,20 @@ void Clavier::CreerMenu() {
     menu_->addSeparator();
     // Copying changes nothing, even during a search.
     Ajouter(QStringLiteral("Copier la position"), {QKeySequence::Copy},
-            [this] { CopierPosition(); }, {});
-    Ajouter(
-        QStringLiteral("Coller une position"), {QKeySequence::Paste}, [this] { CollerPosition(); },
-        [this] { return !f_.RechercheEnCours && !f_.PanneauOuvert(); });
+            {[this] { CopierPosition(); }, {}, {}});
+    Ajouter(QStringLiteral("Coller une position"), {QKeySequence::Paste},
+            {[this] { CollerPosition(); },
+             [this] { return !f_.RechercheEnCours() && !f_.PanneauOuvert(); },
+             {}});
 }
 
-QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches, Action action,
-                          bool cochable) {
-    QAction* entree = Ajouter(
-        texte, touches, [this, action] { f_.Agir(action); },
-        [this, action] { return f_.Permis(action); });
-    if (cochable) {
-        entrees_.back().coche = [this, action] { return f_.Coche(action); };
-        entree->setCheckable(true);
-    }
-    return entree;
+QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches, Action action) {
+    return Ajouter(
+        texte, touches,
+        {[this, action] { f_.Agir(action); }, [this, action] { return f_.Permis(action); }, {}});
 }
 
-QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches,
-                          const std::function<void()>& faire, std::function<bool()> permis) {
+QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touches, Geste geste) {
     auto* action = new QAction(texte, &f_);
     QList<QKeySequence> sans;
     for (const QKeySequence& touche : touches) {
@@ -155,13 +148,14 @@ QAction* Clavier::Ajouter(const QString& texte, const QList<QKeySequence>& touch
     }
     action->setShortcuts(sans);
     action->setShortcutContext(Qt::ApplicationShortcut);
-    connect(action, &QAction::triggered, this, [this, faire] {
-        f_.CurseurClavier().Poser();
+    action->setCheckable(static_cast<bool>(geste.coche));
+    connect(action, &QAction::triggered, this, [this, faire = geste.faire] {
+        curseur_.Poser();
         faire();
     });
     f_.addAction(action);
     menu_->addAction(action);
-    entrees_.push_back({action, std::move(permis), {}});
+    entrees_.push_back({action, std::move(geste)});
     return action;
 }
 
@@ -175,10 +169,10 @@ void Clavier::Raccourci(const QList<QKeySequence>& touches, const std::function<
 
 void Clavier::MontrerMenu(QPoint global) {
     for (const Entree& entree : entrees_) {
-        entree.action->setEnabled(!entree.permis || entree.permis());
-        entree.action->setChecked(entree.coche && entree.coche());
+        entree.action->setEnabled(!entree.geste.permis || entree.geste.permis());
+        entree.action->setChecked(entree.geste.coche && entree.geste.coche());
     }
-    chercher_->setText(f_.RechercheEnCours ? TexteArreter : TexteChercher);
+    chercher_->setText(f_.RechercheEnCours() ? TexteArreter : TexteChercher);
     menu_->popup(global);
 }
 
@@ -189,7 +183,7 @@ void Clavier::RelierFocus() {
     marque_->setObjectName(QStringLiteral("MarqueFocus"));
     marque_->setAttribute(Qt::WA_TransparentForMouseEvents);
     marque_->hide();
-    QWidget* precedent = &f_.CurseurClavier();
+    QWidget* precedent = &curseur_;
     for (QWidget* pilule : controles_.pilules) {
         pilule->setFocusPolicy(Qt::TabFocus);
         pilule->installEventFilter(this);
@@ -316,8 +310,8 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
         }
         break;
     case QEvent::MouseButtonPress:
-        if (f_.CurseurClavier().focusPolicy() != Qt::NoFocus) {
-            f_.CurseurClavier().setFocus(Qt::MouseFocusReason);
+        if (curseur_.focusPolicy() != Qt::NoFocus) {
+            curseur_.setFocus(Qt::MouseFocusReason);
         }
         break;
     default:
@@ -329,13 +323,13 @@ bool Clavier::eventFilter(QObject* objet, QEvent* event) {
 // A panel over the board keeps the focus among its own controls, the build panel's "OK" that it
 // covers left out; once closed, the board has it.
 void Clavier::Panneau(bool ouvert) {
-    f_.CurseurClavier().setFocusPolicy(ouvert ? Qt::NoFocus : Qt::StrongFocus);
+    curseur_.setFocusPolicy(ouvert ? Qt::NoFocus : Qt::StrongFocus);
     for (QWidget* pilule : controles_.pilules) {
         pilule->setFocusPolicy(ouvert ? Qt::NoFocus : Qt::TabFocus);
     }
     controles_.commandes[4]->setFocusPolicy(ouvert ? Qt::NoFocus : Qt::StrongFocus);
     if (!ouvert) {
-        f_.CurseurClavier().setFocus(Qt::OtherFocusReason);
+        curseur_.setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -347,7 +341,7 @@ void Clavier::CopierPosition() {
 // Only the board as Ctrl+C writes it; it starts the record afresh, as an opened game does. Under a
 // panel the board is out of reach, as it is for the mouse.
 void Clavier::CollerPosition() {
-    if (f_.RechercheEnCours || f_.PanneauOuvert()) {
+    if (f_.RechercheEnCours() || f_.PanneauOuvert()) {
         return;
     }
     const QString texte = QGuiApplication::clipboard()->text().trimmed();

@@ -18,6 +18,7 @@ class QWidget;
 
 namespace marbello {
 
+class CurseurPlateau;
 class FMarbello;
 
 // The keyboard beside the mouse: the shortcuts, the context menu that lists them with their keys,
@@ -28,7 +29,16 @@ class Clavier : public QObject {
     Q_OBJECT
 
 public:
-    explicit Clavier(FMarbello& fenetre);
+    // What a guest of the window does on a key of its own: the hint, the mark, the explanation.
+    struct Geste {
+        std::function<void()> faire;
+        std::function<bool()> permis; // enabled in the menu; always when empty
+        std::function<bool()> coche;  // checkable, checked when true; not when empty
+    };
+    struct Aides {
+        Geste indice, marque, pourquoi;
+    };
+    Clavier(FMarbello& fenetre, CurseurPlateau& curseur, const Aides& aides);
 
     // The menu of the right press on the skin, the Menu key and Shift+F10.
     QMenu* Menu() const { return menu_; }
@@ -41,16 +51,13 @@ protected:
 private:
     struct Entree {
         QAction* action;
-        std::function<bool()> permis; // enabled in the menu; always when empty
-        std::function<bool()> coche;  // checkable, checked when true; not when empty
+        Geste geste;
     };
 
-    void CreerMenu();
+    void CreerMenu(const Aides& aides);
     // An item of the menu; its keys work in both windows of the game, the slider's too.
-    QAction* Ajouter(const QString& texte, const QList<QKeySequence>& touches,
-                     const std::function<void()>& faire, std::function<bool()> permis);
-    QAction* Ajouter(const QString& texte, const QList<QKeySequence>& touches, Action action,
-                     bool cochable = false);
+    QAction* Ajouter(const QString& texte, const QList<QKeySequence>& touches, Geste geste);
+    QAction* Ajouter(const QString& texte, const QList<QKeySequence>& touches, Action action);
     // Keys that the menu does not list.
     void Raccourci(const QList<QKeySequence>& touches, const std::function<void()>& faire);
     void RelierFocus();
@@ -61,6 +68,7 @@ private:
     void CollerPosition();
 
     FMarbello& f_;
+    CurseurPlateau& curseur_;
     const Controles& controles_;
     QMenu* menu_ = nullptr;
     QAction* chercher_ = nullptr;

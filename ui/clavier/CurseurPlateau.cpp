@@ -26,6 +26,7 @@ CurseurPlateau::CurseurPlateau(FMarbello& fenetre) : QWidget(&fenetre), fenetre_
         bille->installEventFilter(this);
     }
     setGeometry(plateau.adjusted(-8, -8, 8, 8));
+    stackUnder(fenetre_.ControlesDuJeu().disque); // a panel's disc covers the ring with the holes
     fenetre_.installEventFilter(this);
     // A picked marble whose hole another road emptied or filled is put down.
     connect(&fenetre_, &FMarbello::PlateauChange, this, &CurseurPlateau::Poser);

@@ -1,24 +1,18 @@
 #include "ui/fenetres/FMarbello.h"
 
-#include "ui/aides/Explication.h"
-#include "ui/aides/Indice.h"
-#include "ui/aides/MarqueGagnable.h"
-#include "ui/aides/TravailleurRecherche.h"
-#include "ui/clavier/Clavier.h"
-#include "ui/clavier/CurseurPlateau.h"
 #include "ui/dessin/Apparence.h"
 #include "ui/dessin/Forme.h"
 #include "ui/dessin/Habillage.h"
 #include "ui/dessin/Vignette.h"
 #include "ui/fenetres/DepotParties.h"
+#include "ui/fenetres/Disposition.h"
 #include "ui/fenetres/FiltreGlobal.h"
-#include "ui/lecteur/Accessibilite.h"
+#include "ui/fenetres/TravailleurRecherche.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFileSystemModel>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
@@ -30,6 +24,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace marbello {
@@ -39,93 +34,6 @@ namespace {
 const QColor GrisClair(224, 224, 224);
 const QColor GrisMessage(192, 192, 192);
 const QColor GrisFond(128, 128, 128);
-
-void Colorer(QWidget* controle, const QColor& texte) {
-    QPalette palette = controle->palette();
-    palette.setColor(QPalette::WindowText, texte);
-    controle->setPalette(palette);
-}
-
-QFrame* CreerCadre(QWidget* parent, const char* nom, const QRect& place) {
-    auto* cadre = new QFrame(parent);
-    cadre->setObjectName(QString::fromLatin1(nom));
-    cadre->setGeometry(place);
-    cadre->setFrameShape(QFrame::NoFrame);
-    QPalette palette = cadre->palette();
-    palette.setColor(QPalette::Window, Marine);
-    cadre->setPalette(palette);
-    cadre->setAutoFillBackground(true);
-    cadre->hide();
-    return cadre;
-}
-
-QLabel* CreerEtiquette(QWidget* parent, const QString& nom, const QRect& place,
-                       const QString& texte, const QColor& couleur,
-                       Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignTop) {
-    auto* etiquette = new QLabel(texte, parent);
-    etiquette->setObjectName(nom);
-    etiquette->setGeometry(place);
-    etiquette->setAlignment(alignement);
-    etiquette->setWordWrap(true);
-    etiquette->setTextFormat(Qt::PlainText);
-    Colorer(etiquette, couleur);
-    return etiquette;
-}
-
-QPushButton* CreerBouton(QWidget* parent, const char* nom, const QRect& place,
-                         const QString& texte) {
-    auto* bouton = new QPushButton(texte, parent);
-    bouton->setObjectName(QString::fromLatin1(nom));
-    bouton->setGeometry(place);
-    return bouton;
-}
-
-// Arial, or a face with its metrics, which the layout's sizes were made for.
-QFont PoliceArial(double points) {
-    QFont police;
-    police.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                        QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
-    police.setStyleHint(QFont::SansSerif);
-    police.setPointSizeF(points);
-    return police;
-}
-
-QFont PoliceLien(double points) {
-    QFont police = PoliceArial(points);
-    police.setBold(true);
-    police.setUnderline(true);
-    return police;
-}
-
-// A wider face than the layout's shrinks until the fixed text fits its label.
-void AjusterPolice(QLabel* etiquette) {
-    QFont police = etiquette->font();
-    const int drapeaux =
-        static_cast<int>(etiquette->alignment()) | (etiquette->wordWrap() ? Qt::TextWordWrap : 0);
-    while (police.pointSizeF() > 6.0 &&
-           !etiquette->contentsRect().contains(QFontMetrics(police).boundingRect(
-               etiquette->contentsRect(), drapeaux, etiquette->text()))) {
-        police.setPointSizeF(police.pointSizeF() - 0.25);
-    }
-    etiquette->setFont(police);
-}
-
-// A removed row takes the selection with it. The view would select the next row instead: a game
-// the player never chose, which the waste bin or "Ouvrir" would then act on.
-class ListeParties : public QListView {
-public:
-    using QListView::QListView;
-
-protected:
-    void rowsAboutToBeRemoved(const QModelIndex& parent, int debut, int fin) override {
-        const QModelIndex courant = currentIndex();
-        if (courant.isValid() && courant.parent() == parent && courant.row() >= debut &&
-            courant.row() <= fin) {
-            selectionModel()->clear();
-        }
-        QListView::rowsAboutToBeRemoved(parent, debut, fin);
-    }
-};
 
 } // namespace
 
@@ -142,33 +50,22 @@ FMarbello::FMarbello(const QString& dossierParties, QWidget* parent)
         },
         this);
     CreerTravailleur();
-    InstallerAccessibilite();
     CreerControles();
     Form_Load();
     CentrerSurEcran();
-    CreerAides();
-    curseur_ = new CurseurPlateau(*this);
-    curseur_->stackUnder(Shape1); // a panel's disc covers the ring with the holes
-    clavier_ = new Clavier(*this);
-    PreparerAccessibilite(*this);
+    Verticale = std::make_unique<marbello::Verticale>(*this);
+    Verticale->hide(); // drawn inside the window, it would show with it
+    controles_.coups = Verticale->VScroll1;
 }
 
-// Above the marble images, which exist by then.
-void FMarbello::CreerAides() {
-    indice_ = new Indice(*this, *travailleur_);
-    marque_ = new MarqueGagnable(*this, *travailleur_);
-    explication_ = new Explication(*this, *travailleur_, *marque_);
-}
-
-// The hint and the mark go before the worker they ask, the worker before the window: no answer may
-// arrive while it comes apart. The keyboard's filters go before the controls they watch are hidden
-// and destroyed.
+// The guests go first, the last seated first: those that ask the worker before it, the worker
+// before the window, so that no answer arrives while it comes apart; the keyboard's filters before
+// the controls they watch.
 FMarbello::~FMarbello() {
-    delete explication_;
-    delete indice_;
-    delete marque_;
+    while (!invites_.empty()) {
+        invites_.pop_back();
+    }
     travailleur_.reset();
-    delete clavier_;
     if (glisser_.source >= 0) {
         QGuiApplication::restoreOverrideCursor();
     }
@@ -209,26 +106,11 @@ void FMarbello::CreerControles() {
     Label3 = CreerEtiquette(this, QStringLiteral("Label3"), QRect(139, 352, 123, 32),
                             QString::fromUtf8(TexteChoisir), GrisMessage, Qt::AlignHCenter);
 
-    struct DefinitionBouton {
-        QRect place;
-        QString texte;
-        const char* bulle;
-    };
-    const std::array<DefinitionBouton, 7> boutons{{
-        {{298, 10, 150, 16}, TexteChercher, "Lancer une recherche de solution ou la stopper."},
-        {{377, 76, 55, 16},
-         TexteDamier,
-         "Distinguer les billes \"blanches\" des billes \"noires\""},
-        {{338, 43, 102, 16}, QStringLiteral("A Propos / Aide"), ""},
-        {{317, 375, 112, 16}, QString::fromUtf8(TexteGo), "Commencer ou recommencer une partie"},
-        {{380, 309, 50, 18}, QStringLiteral("Quitter"), "Au revoir."},
-        {{343, 342, 49, 18}, QStringLiteral("<<<"), "Reculer d'un coup"},
-        {{385, 342, 49, 18}, QStringLiteral(">>>"), "Avancer d'un coup"},
-    }};
-    for (size_t i = 0; i < boutons.size(); ++i) {
-        QLabel* bouton = CreerEtiquette(this, QStringLiteral("BOUTON%1").arg(i), boutons[i].place,
-                                        boutons[i].texte, GrisClair, Qt::AlignHCenter);
-        bouton->setToolTip(QString::fromUtf8(boutons[i].bulle));
+    for (size_t i = 0; i < BoutonsDuBandeau.size(); ++i) {
+        const DefinitionBouton& definition = BoutonsDuBandeau[i];
+        QLabel* bouton = CreerEtiquette(this, QStringLiteral("BOUTON%1").arg(i), definition.place,
+                                        definition.texte, GrisClair, Qt::AlignHCenter);
+        bouton->setToolTip(QString::fromUtf8(definition.bulle));
         bouton->setMouseTracking(true);
         bouton->installEventFilter(this);
         BOUTON[i] = bouton;
@@ -340,6 +222,7 @@ void FMarbello::CreerControles() {
     controles_.parties = File1;
     controles_.nom = Text1;
     controles_.commandes = {Command1, Command2, Command3, Command4, Command5, Command6};
+    controles_.disque = Shape1;
 
     connect(Command1, &QPushButton::clicked, this, &FMarbello::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FMarbello::Command2_Click);
@@ -378,13 +261,7 @@ void FMarbello::Form_Load() {
 
     HabillerFenetre(this, Picture1);
 
-    Label5->setText(QStringLiteral(
-        "Pour débuter une partie vous devez cliquer sur la bille à retirer.\r\n"
-        "Puis les déplacements se font en cliquant-déposant.\r\n"
-        "La dernière bille peut être positionnée n'importe où pour réussir.\r\n"
-        "Le solutionneur ne cherchera d'ailleurs pas à terminer au centre.\r\n"
-        "La sélection du ''Damier'' permet de s'aider de la ''règle du damier'' pour débuter "
-        "les parties."));
+    Label5->setText(TexteAide);
 
     for (QLabel* etiquette : {Label2, Label4, Label5, Label6, Label7}) {
         AjusterPolice(etiquette);
@@ -420,7 +297,7 @@ void FMarbello::showEvent(QShowEvent* event) {
 
 // However the window is closed, a search under way stops with it.
 void FMarbello::closeEvent(QCloseEvent* event) {
-    if (RechercheEnCours) {
+    if (rechercheEnCours_) {
         ChercherSolution();
     }
     QWidget::closeEvent(event);
@@ -443,12 +320,8 @@ bool FMarbello::eventFilter(QObject* objet, QEvent* event) {
     }
     const auto* souris = static_cast<QMouseEvent*>(event);
     const auto indice = [objet](const auto& tableau) {
-        for (size_t i = 0; i < tableau.size(); ++i) {
-            if (tableau[i] == objet) {
-                return static_cast<int>(i);
-            }
-        }
-        return -1;
+        const auto trouve = std::find(tableau.begin(), tableau.end(), objet);
+        return trouve == tableau.end() ? -1 : static_cast<int>(trouve - tableau.begin());
     };
     // A click is a left press and release on the same control.
     const auto clic = [souris, objet] {

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QFileSystemModel;
 class QFrame;
@@ -27,13 +28,8 @@ class QTimer;
 
 namespace marbello {
 
-class Clavier;
-class CurseurPlateau;
-class Explication;
 class FiltreGlobal;
 class Forme;
-class Indice;
-class MarqueGagnable;
 class TravailleurRecherche;
 class Vignette;
 
@@ -53,9 +49,7 @@ public:
     const Partie& Jeu() const { return partie_; }
 
     // True while a search runs: every handler that would change the board then does nothing.
-    bool RechercheEnCours = false;
-    // True while the slider window shows a found solution; it then follows the window's moves.
-    bool SolutionAffichee = false;
+    bool RechercheEnCours() const { return rechercheEnCours_; }
 
     // One step of the search's waiting indicator.
     void Attente();
@@ -64,8 +58,6 @@ public:
     // Repaints the board from the grid and writes the count message both on the message line and
     // in its saved copy.
     void AfficherPlateau();
-    // One move back or forward through the record.
-    void ParcourirHistorique(Sens sens);
     // The game goes on from position, as after opening a game or building one, with a record of
     // its own; a full board waits for its first hole. Refused during a search.
     void RepartirDe(const Grille& position);
@@ -77,8 +69,6 @@ public:
     bool ModeConstruction() const;
 
     QString DossierParties() const { return dossierParties_; }
-    // The board's keyboard cursor.
-    CurseurPlateau& CurseurClavier() const { return *curseur_; }
     // The thread every search runs on; tests hold it to act during a search.
     TravailleurRecherche& Travailleur() { return *travailleur_; }
     // Today's date, from which the save panel proposes a name; replaceable for tests.
@@ -86,9 +76,8 @@ public:
 
     // --- What acts for the player beside the mouse, through the mouse's own handlers ---
     void Agir(Action action);
-    // Whether the action would do anything now; Coche: the colouring shown, the mark on.
+    // Whether the action would do anything now.
     bool Permis(Action action) const;
-    bool Coche(Action action) const;
     const Controles& ControlesDuJeu() const { return controles_; }
     // Hole k as the board shows it: its marble's picture, or none for an empty hole.
     const QPixmap& ImageTrou(int k) const;
@@ -102,14 +91,9 @@ public:
     void ParcourirSolution(QAbstractSlider::SliderAction action);
     // The one way to write the message line.
     void EcrireMessage(const QString& message);
-    // An action beyond the button bar, run by the piece that does it (the hint, the mark, the
-    // explanation): what it does, whether it may, whether it is on.
-    struct Confiee {
-        std::function<void()> faire;
-        std::function<bool()> permis;
-        std::function<bool()> coche;
-    };
-    void Confier(Action action, Confiee confiee);
+    // A piece beyond the design that acts through this face; the window destroys its guests before
+    // its own parts, the last one first.
+    void Accueillir(std::unique_ptr<QObject> invite) { invites_.push_back(std::move(invite)); }
 
 signals:
     // After every change of the board, whatever made it.
@@ -151,6 +135,7 @@ private:
     void TerminerGlisser();
     int ImageBilleSous(QPoint global) const;
     bool FiltrerGlisser(QEvent* event);
+    void ParcourirHistorique(Sens sens);
 
     // Button bar and help panel (FMarbello_Boutons.cpp).
     void BOUTON_Click(int index);
@@ -220,12 +205,10 @@ private:
     QPushButton* Command1 = nullptr;
     QImage Picture1; // the skin's 1x pixels, source of the outline
     Controles controles_;
-    std::array<Confiee, NbActions> confiees_;
     QPixmap peau_;
 
     FiltreGlobal* filtreGlobal_ = nullptr;
-    CurseurPlateau* curseur_ = nullptr;
-    Clavier* clavier_ = nullptr;
+    std::vector<std::unique_ptr<QObject>> invites_;
 
     // A marble drag: the pressed image and the last pointer position; source < 0 when none.
     struct Glisser {
@@ -240,13 +223,10 @@ private:
     QPoint ecartSouris_; // pointer minus the window's top-left corner, during a manual move
 
     // --- Search and replay (FMarbello_Recherche.cpp) ---
-    void CreerVerticale();
     void CreerTravailleur();
     void RecevoirReponse(const ReponseRecherche& reponse);
     void TerminerRecherche(bool arretee);
     void TournerPoints();
-    // Beyond the button bar: the hint (H) and the live mark (I), told of every change of the board.
-    void CreerAides();
     void PlateauModifie();
 
     std::unique_ptr<TravailleurRecherche> travailleur_;
@@ -255,10 +235,10 @@ private:
     IndicateurAttente indicateur_;
     QTimer* minuterieAttente_ = nullptr; // turns the dots once per picture during a search
     uint64_t pasAffiches_ = 0;           // steps of the worker's indicator already shown
-    Indice* indice_ = nullptr;
-    MarqueGagnable* marque_ = nullptr;
-    Explication* explication_ = nullptr; // "Pourquoi est-ce perdu ?" (P, the menu, the red mark)
-    std::unique_ptr<marbello::Verticale> Verticale; // the slider window, created when first needed
+    bool rechercheEnCours_ = false;
+    // True while the slider window shows a found solution; it then follows the window's moves.
+    bool solutionAffichee_ = false;
+    std::unique_ptr<marbello::Verticale> Verticale; // the slider window, hidden until a solution
     // --- end of search and replay ---
 };
 

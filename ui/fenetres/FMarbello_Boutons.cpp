@@ -65,20 +65,13 @@ void FMarbello::Agir(Action action) {
     case Action::Ouvrir:
         Image1_Click(action == Action::Ouvrir ? 1 : 0);
         break;
-    case Action::Indice:
-    case Action::Marque:
-    case Action::Pourquoi:
-        if (const Confiee& confiee = confiees_[static_cast<size_t>(action)]; confiee.faire) {
-            confiee.faire();
-        }
-        break;
     case Action::Valider:
         if (Permis(Action::Valider)) {
             Command5_Click();
         }
         break;
     case Action::Echapper:
-        if (RechercheEnCours) {
+        if (rechercheEnCours_) {
             BOUTON_Click(0);
         } else if (FraOpenClose->isVisibleTo(this)) {
             Command6_Click();
@@ -104,21 +97,15 @@ bool FMarbello::Permis(Action action) const {
     case Action::Nouvelle:
     case Action::Enregistrer:
     case Action::Ouvrir:
-        return !RechercheEnCours;
+        return !rechercheEnCours_;
     case Action::Reculer:
-        return !RechercheEnCours && partie_.CoupCourant() > 0;
+        return !rechercheEnCours_ && partie_.CoupCourant() > 0;
     case Action::Avancer:
-        return !RechercheEnCours && partie_.CoupCourant() < partie_.CoupMax();
+        return !rechercheEnCours_ && partie_.CoupCourant() < partie_.CoupMax();
     case Action::Aide:
         return !FraOpenClose->isVisibleTo(this);
-    case Action::Indice:
-    case Action::Marque:
-    case Action::Pourquoi: {
-        const Confiee& confiee = confiees_[static_cast<size_t>(action)];
-        return confiee.faire && (!confiee.permis || confiee.permis());
-    }
     case Action::Valider: // the panels lie over the build panel's "OK"
-        return ModeConstruction() && !RechercheEnCours && !PanneauOuvert();
+        return ModeConstruction() && !rechercheEnCours_ && !PanneauOuvert();
     case Action::Courriel:
     case Action::Site:
     case Action::Article:
@@ -126,15 +113,6 @@ bool FMarbello::Permis(Action action) const {
     default:
         return true;
     }
-}
-
-bool FMarbello::Coche(Action action) const {
-    const Confiee& confiee = confiees_[static_cast<size_t>(action)];
-    return action == Action::Damier ? ModeDamier() : confiee.coche && confiee.coche();
-}
-
-void FMarbello::Confier(Action action, Confiee confiee) {
-    confiees_[static_cast<size_t>(action)] = std::move(confiee);
 }
 
 void FMarbello::BOUTON_MouseMove(int index) {

@@ -65,7 +65,7 @@ void FMarbello::DeplacerFenetre(QPoint global) {
 
 // Where the slider window is placed again beside the window.
 void FMarbello::FinDeplacement() {
-    if (SolutionAffichee) {
+    if (solutionAffichee_) {
         PlacerVerticale();
     }
 }

@@ -16,7 +16,7 @@
 namespace marbello {
 
 void FMarbello::Image1_Click(int index) {
-    if (RechercheEnCours) {
+    if (rechercheEnCours_) {
         return;
     }
     // A panel already over the board keeps the message of before it: masking again would store
@@ -28,9 +28,7 @@ void FMarbello::Image1_Click(int index) {
     }
     FraOpenClose->show();
     if (index != 0) {
-        if (Verticale != nullptr) {
-            Verticale->hide();
-        }
+        Verticale->hide();
         Label1->setText(QString::fromUtf8("Sélectionnez le fichier puis cliquez sur ''Ouvrir''"));
         Command2->setText(QStringLiteral("Ouvrir"));
         BOUTON[3]->setText(QString::fromUtf8(TexteNouvellePartie));
@@ -57,7 +55,7 @@ void FMarbello::Image1_Click(int index) {
 }
 
 void FMarbello::Command2_Click() {
-    if (RechercheEnCours) {
+    if (rechercheEnCours_) {
         return;
     }
     if (File1->isVisibleTo(this)) {
@@ -76,7 +74,7 @@ void FMarbello::File1_DblClick() {
 }
 
 void FMarbello::Command3_Click() {
-    if (RechercheEnCours) {
+    if (rechercheEnCours_) {
         return;
     }
     Frame1->show();
@@ -86,7 +84,7 @@ void FMarbello::Command3_Click() {
 
 // No confirmation; a deletion that fails is passed over, and the panel stays open.
 void FMarbello::Command4_Click() {
-    if (RechercheEnCours) {
+    if (rechercheEnCours_) {
         return;
     }
     if (const QString nom = FichierChoisi(); !nom.isEmpty()) {
@@ -99,7 +97,7 @@ void FMarbello::Command4_Click() {
 // The built position starts a fresh record, as an opened game does.
 // The panels lie over it: a screen reader's press there is refused, as the mouse cannot reach it.
 void FMarbello::Command5_Click() {
-    if (RechercheEnCours || PanneauOuvert()) {
+    if (rechercheEnCours_ || PanneauOuvert()) {
         return;
     }
     Frame1->hide();
@@ -135,13 +133,11 @@ void FMarbello::OuvrirPartie(const QString& nomFichier) {
 }
 
 void FMarbello::RepartirDe(const Grille& position) {
-    if (RechercheEnCours) {
+    if (rechercheEnCours_) {
         return;
     }
-    if (Verticale != nullptr) {
-        Verticale->hide();
-    }
-    SolutionAffichee = false;
+    Verticale->hide();
+    solutionAffichee_ = false;
     partie_.RepartirDeLaPosition(position);
     AfficherPlateau();
     const QString nouvelle = QString::fromUtf8(TexteNouvellePartie);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace marbello {
 
@@ -62,11 +63,9 @@ bool FMarbello::ModeConstruction() const {
 }
 
 void FMarbello::CommencerPartie() {
-    if (Verticale != nullptr) {
-        Verticale->hide();
-    }
-    SolutionAffichee = false;
-    if (RechercheEnCours) {
+    Verticale->hide();
+    solutionAffichee_ = false;
+    if (rechercheEnCours_) {
         return;
     }
     Frame5->hide();
@@ -105,7 +104,7 @@ void FMarbello::imgBille_MouseDown(int index, Qt::MouseButton bouton, QPoint glo
         CommencerGlisser(index, global);
         return;
     }
-    if (bouton != Qt::RightButton || RechercheEnCours) {
+    if (bouton != Qt::RightButton || rechercheEnCours_) {
         return; // the board stays the position being searched
     }
     Vignette* bille = imgBille[static_cast<size_t>(index)];
@@ -127,7 +126,7 @@ void FMarbello::imgBille_DragOver(int /*index*/, int source) {
     if (!c) {
         return;
     }
-    if (!partie_.PartieEnCours() && !RechercheEnCours) {
+    if (!partie_.PartieEnCours() && !rechercheEnCours_) {
         // The first press chooses the first hole.
         partie_.RetirerBille(*c);
         tiree->DonnerImage({});
@@ -135,7 +134,7 @@ void FMarbello::imgBille_DragOver(int /*index*/, int source) {
         CommencerPartie();
     }
     if (ModeConstruction()) {
-        if (!RechercheEnCours) {
+        if (!rechercheEnCours_) {
             partie_.RetirerBille(*c);
             tiree->DonnerImage({});
             PlateauModifie();
@@ -145,7 +144,7 @@ void FMarbello::imgBille_DragOver(int /*index*/, int source) {
 }
 
 void FMarbello::imgBille_DragDrop(int index, int source) {
-    if (RechercheEnCours) {
+    if (rechercheEnCours_) {
         return;
     }
     const auto cible = CaseDeCle(imgBille[static_cast<size_t>(index)]->Tag.toStdString());
@@ -222,13 +221,8 @@ void FMarbello::TerminerGlisser() {
 }
 
 int FMarbello::ImageBilleSous(QPoint global) const {
-    const QWidget* dessous = childAt(mapFromGlobal(global));
-    for (size_t k = 0; k < imgBille.size(); ++k) {
-        if (imgBille[k] == dessous) {
-            return static_cast<int>(k);
-        }
-    }
-    return -1;
+    const auto trouve = std::find(imgBille.begin(), imgBille.end(), childAt(mapFromGlobal(global)));
+    return trouve == imgBille.end() ? -1 : static_cast<int>(trouve - imgBille.begin());
 }
 
 bool FMarbello::FiltrerGlisser(QEvent* event) {
@@ -277,7 +271,7 @@ void FMarbello::AfficherPlateau() {
 }
 
 void FMarbello::ParcourirHistorique(Sens sens) {
-    if (RechercheEnCours) {
+    if (rechercheEnCours_) {
         return;
     }
     const auto message = partie_.ParcourirHistorique(sens);

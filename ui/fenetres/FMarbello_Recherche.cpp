@@ -2,11 +2,11 @@
 // stops it; the found solution is replayed through the slider window. The search runs on the
 // worker's thread: the click returns at once and the answer comes back as an event.
 
-#include "ui/aides/TravailleurRecherche.h"
 #include "ui/dessin/Apparence.h"
 #include "ui/dessin/Forme.h"
 #include "ui/dessin/Vignette.h"
 #include "ui/fenetres/FMarbello.h"
+#include "ui/fenetres/TravailleurRecherche.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -24,12 +24,6 @@ constexpr int ImageMs = 16;
 
 } // namespace
 
-void FMarbello::CreerVerticale() {
-    if (Verticale == nullptr) {
-        Verticale = std::make_unique<marbello::Verticale>(*this);
-    }
-}
-
 // Called once, from the constructor.
 void FMarbello::CreerTravailleur() {
     travailleur_ = std::make_unique<TravailleurRecherche>();
@@ -44,10 +38,9 @@ void FMarbello::PlateauModifie() {
 }
 
 void FMarbello::ChercherSolution() {
-    CreerVerticale();
     Verticale->hide();
-    SolutionAffichee = false;
-    if (RechercheEnCours) {
+    solutionAffichee_ = false;
+    if (rechercheEnCours_) {
         // A stop acts at once: the search given up answers nothing that is shown.
         travailleur_->Arreter();
         TerminerRecherche(true);
@@ -63,7 +56,7 @@ void FMarbello::ChercherSolution() {
     Frame5->show();
     EcrireMessage(QStringLiteral("Recherche en cours..."));
     BOUTON[0]->setText(TexteArreter);
-    RechercheEnCours = true;
+    rechercheEnCours_ = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     pasAffiches_ = travailleur_->PasAttente();
     minuterieAttente_->start();
@@ -73,7 +66,7 @@ void FMarbello::ChercherSolution() {
 // The board cannot change while the search runs; any other answer belongs to an earlier question,
 // a stopped one among them.
 void FMarbello::RecevoirReponse(const ReponseRecherche& reponse) {
-    if (!RechercheEnCours || !question_.Repond(reponse)) {
+    if (!rechercheEnCours_ || !question_.Repond(reponse)) {
         return;
     }
     if (reponse.solution) {
@@ -88,7 +81,7 @@ void FMarbello::TerminerRecherche(bool arretee) {
     TournerPoints();
     Frame5->hide();
     QGuiApplication::restoreOverrideCursor();
-    RechercheEnCours = false;
+    rechercheEnCours_ = false;
 
     QString issue;
     if (recherche_.NbSolutions != 0) {
@@ -101,7 +94,7 @@ void FMarbello::TerminerRecherche(bool arretee) {
             Verticale->VScroll1->setMaximum(nbCoups);
             Verticale->VScroll1->setValue(0);
         }
-        SolutionAffichee = true;
+        solutionAffichee_ = true;
         PlacerVerticale();
         issue = QStringLiteral("Solution trouvée...");
     } else if (arretee) {
@@ -133,7 +126,7 @@ void FMarbello::Attente() {
 // After a replay the game goes on from the shown position: its record starts there afresh, so
 // that undo never brings back a position of the game played before.
 void FMarbello::Avancer(int valeur) {
-    if (RechercheEnCours) {
+    if (rechercheEnCours_) {
         return; // the board stays the position being searched
     }
     Grille position = partie_.Plateau();
@@ -146,7 +139,7 @@ void FMarbello::Avancer(int valeur) {
 
 // Under a panel the board is out of reach of the keys.
 void FMarbello::ParcourirSolution(QAbstractSlider::SliderAction action) {
-    if (SolutionAffichee && Verticale != nullptr && Verticale->isVisible() && !PanneauOuvert()) {
+    if (solutionAffichee_ && Verticale->isVisible() && !PanneauOuvert()) {
         Verticale->VScroll1->triggerAction(action);
     }
 }
@@ -154,7 +147,6 @@ void FMarbello::ParcourirSolution(QAbstractSlider::SliderAction action) {
 // Beside the right edge of the window, between the two groups of button labels; computed in
 // twips as the layout is. Drawn inside the window, it is placed from the window's own corner.
 void FMarbello::PlacerVerticale() {
-    CreerVerticale();
     const QPoint coin = Verticale->isWindow() ? pos() : QPoint(0, 0);
     const float gauche =
         static_cast<float>(coin.x()) * 15.0F + static_cast<float>(BOUTON[1]->x()) * 15.0F + 500.0F;

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QScrollBar;
 class QWidget;
 
 #include <QRect>
@@ -30,9 +31,6 @@ enum class Action {
     Avancer,     // ">>>"
     Enregistrer, // the save icon
     Ouvrir,      // the open icon
-    Indice,      // the hint
-    Marque,      // the live mark, on or off
-    Pourquoi,    // why the game is lost
     Valider,     // the build panel's "OK"
     Echapper,    // stops a search, or closes the open panel or the help panel
     Courriel,    // the help panel's three links
@@ -58,6 +56,8 @@ struct Controles {
     QListView* parties = nullptr;            // the saved games
     QLineEdit* nom = nullptr;                // the name to save under
     std::array<QPushButton*, 6> commandes{}; // Command1 to Command6
+    QWidget* disque = nullptr;               // the navy disc over the board while a panel is open
+    QScrollBar* coups = nullptr;             // the slider of a found solution's moves
 };
 
 } // namespace marbello

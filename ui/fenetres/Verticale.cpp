@@ -3,7 +3,6 @@
 #include "ui/dessin/Apparence.h"
 #include "ui/dessin/Habillage.h"
 #include "ui/fenetres/FMarbello.h"
-#include "ui/lecteur/Accessibilite.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -35,7 +34,6 @@ Verticale::Verticale(FMarbello& principale)
     // A dragged thumb replays only once it is released.
     VScroll1->setTracking(false);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Verticale::VScroll1_Change);
-    PreparerAccessibilite(*this);
 
     Form_Load();
 }

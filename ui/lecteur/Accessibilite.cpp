@@ -8,7 +8,6 @@
 #include "ui/dessin/Vignette.h"
 #include "ui/fenetres/FMarbello.h"
 #include "ui/fenetres/Liens.h"
-#include "ui/fenetres/Verticale.h"
 #include "ui/lecteur/Annonces.h"
 
 #include <QAccessible>
@@ -45,7 +44,8 @@ enum class Sorte {
     Lien,
     Plateau,
     Case,
-    Parties
+    Parties,
+    Menu
 };
 
 // What a control of the main window is to a screen reader, as PreparerAccessibilite marked it from
@@ -569,7 +569,7 @@ QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
     if (auto* action = qobject_cast<QAction*>(objet)) {
         for (QObject* associe : action->associatedObjects()) {
             auto* menu = qobject_cast<QMenu*>(associe);
-            if (menu != nullptr && menu->objectName() == QStringLiteral("MenuContextuel")) {
+            if (SorteDe(menu) == Sorte::Menu) {
                 return new EntreeMenu(action, menu);
             }
         }
@@ -619,7 +619,8 @@ void InstallerAccessibilite() {
     (void)installee;
 }
 
-void PreparerAccessibilite(FMarbello& fenetre) {
+void PreparerAccessibilite(FMarbello& fenetre, const Invites& invites) {
+    InstallerAccessibilite();
     const Controles& c = fenetre.ControlesDuJeu();
     // A label tells its text as it is built, before it is marked: the interface then made for it
     // is the standard one, which must make way for the game's.
@@ -642,22 +643,18 @@ void PreparerAccessibilite(FMarbello& fenetre) {
     marquer(c.message, Sorte::Message);
     marquer(c.attente, Sorte::Attente);
     marquer(c.parties, Sorte::Parties);
-    if (auto* indice = fenetre.findChild<marbello::Indice*>()) {
-        marquer(indice, Sorte::Message);
-    }
-    if (auto* marque = fenetre.findChild<MarqueGagnable*>()) {
-        marquer(marque, Sorte::Marque);
-    }
+    marquer(&invites.indice, Sorte::Message);
+    marquer(&invites.marque, Sorte::Marque);
+    marquer(&invites.menu, Sorte::Menu);
     c.commandes[3]->setAccessibleName(QStringLiteral("Supprimer la partie choisie"));
     c.parties->setAccessibleName(QStringLiteral("Parties enregistrées"));
     c.nom->setAccessibleName(QStringLiteral("Nom de la partie"));
+    c.coups->setAccessibleName(QStringLiteral("Coup de la solution"));
 
-    auto* annonces = new Annonces(fenetre, fenetre.CurseurClavier());
-    if (auto* menu = fenetre.findChild<QMenu*>()) {
-        menu->setAccessibleName(QStringLiteral("Menu du jeu"));
-        QObject::connect(menu, &QMenu::aboutToShow, annonces,
-                         [annonces] { annonces->Dire(QStringLiteral("Menu du jeu")); });
-    }
+    auto* annonces = new Annonces(fenetre, invites);
+    invites.menu.setAccessibleName(QStringLiteral("Menu du jeu"));
+    QObject::connect(&invites.menu, &QMenu::aboutToShow, annonces,
+                     [annonces] { annonces->Dire(QStringLiteral("Menu du jeu")); });
     new SuiviPanneaux(c, *annonces);
     // The name proposed, read whole: Orca reads the selected proposal without its last
     // character.
@@ -667,10 +664,6 @@ void PreparerAccessibilite(FMarbello& fenetre) {
                              nom->setAccessibleDescription(nom->text());
                          }
                      });
-}
-
-void PreparerAccessibilite(Verticale& curseur) {
-    curseur.VScroll1->setAccessibleName(QStringLiteral("Coup de la solution"));
 }
 
 } // namespace marbello

@@ -6,6 +6,7 @@
 #include "ui/clavier/CurseurPlateau.h"
 #include "ui/dessin/Apparence.h"
 #include "ui/fenetres/FMarbello.h"
+#include "ui/lecteur/Accessibilite.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -59,41 +60,35 @@ private:
 
 } // namespace
 
-Annonces::Annonces(FMarbello& fenetre, CurseurPlateau& curseur)
-    : QObject(&curseur), fenetre_(fenetre), curseur_(curseur) {
+Annonces::Annonces(FMarbello& fenetre, const Invites& invites)
+    : QObject(&invites.curseur), fenetre_(fenetre), curseur_(invites.curseur) {
     setObjectName(QStringLiteral("Annonces"));
     coloration_ = Coloration();
     const Cellule c = curseur_.Curseur();
     caseCurseur_ = fenetre_.Jeu().Plateau()(c.x, c.y);
-    connect(&curseur, &CurseurPlateau::curseurDeplace, this, &Annonces::Deplace);
-    connect(&curseur, &CurseurPlateau::billeLeveeChangee, this, &Annonces::LeveeChangee);
-    connect(&curseur, &CurseurPlateau::sautRefuse, this, [this] {
+    connect(&curseur_, &CurseurPlateau::curseurDeplace, this, &Annonces::Deplace);
+    connect(&curseur_, &CurseurPlateau::billeLeveeChangee, this, &Annonces::LeveeChangee);
+    connect(&curseur_, &CurseurPlateau::sautRefuse, this, [this] {
         refus_ = true;
         Dire(QStringLiteral(" "));
     });
     connect(&fenetre, &FMarbello::PlateauChange, this, &Annonces::PlateauChange);
     connect(&fenetre, &FMarbello::ColorationChange, this, [this] { Dire(QStringLiteral(" ")); });
     connect(&fenetre, &FMarbello::Dit, this, &Annonces::Dire);
-    if (auto* indice = fenetre.findChild<Indice*>()) {
-        connect(indice, &Indice::Annonce, this, &Annonces::Dire);
-    }
-    if (auto* explication = fenetre.findChild<Explication*>()) {
-        connect(explication, &Explication::Annonce, this, &Annonces::Dire);
-    }
-    if (auto* marque = fenetre.findChild<MarqueGagnable*>()) {
-        connect(marque, &MarqueGagnable::EtatMontre, this,
-                [this, marque](std::optional<bool> gagnable) {
-                    if (!marque->Active()) {
-                        if (etatMarque_) {
-                            Dire(QStringLiteral("Marque éteinte"));
-                        }
-                        etatMarque_.reset();
-                    } else if (gagnable && gagnable != etatMarque_) {
-                        etatMarque_ = gagnable;
-                        Dire(MarqueGagnable::TexteEtat(*gagnable));
+    connect(&invites.indice, &Indice::Annonce, this, &Annonces::Dire);
+    connect(&invites.explication, &Explication::Annonce, this, &Annonces::Dire);
+    connect(&invites.marque, &MarqueGagnable::EtatMontre, this,
+            [this, &marque = invites.marque](std::optional<bool> gagnable) {
+                if (!marque.Active()) {
+                    if (etatMarque_) {
+                        Dire(QStringLiteral("Marque éteinte"));
                     }
-                });
-    }
+                    etatMarque_.reset();
+                } else if (gagnable && gagnable != etatMarque_) {
+                    etatMarque_ = gagnable;
+                    Dire(MarqueGagnable::TexteEtat(*gagnable));
+                }
+            });
 }
 
 Annonces* Annonces::De(const QWidget& widget) {

@@ -21,6 +21,7 @@ namespace marbello {
 
 class CurseurPlateau;
 class FMarbello;
+struct Invites;
 
 class Annonces : public QObject {
     Q_OBJECT
@@ -28,7 +29,7 @@ class Annonces : public QObject {
 public:
     // It follows the window's changes of board and colouring and what the window says, the
     // cursor's moves, the hint and the mark.
-    Annonces(FMarbello& fenetre, CurseurPlateau& curseur);
+    Annonces(FMarbello& fenetre, const Invites& invites);
 
     // The one for the window that holds widget, if any.
     static Annonces* De(const QWidget& widget);

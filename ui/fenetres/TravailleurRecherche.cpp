@@ -1,4 +1,4 @@
-#include "ui/aides/TravailleurRecherche.h"
+#include "ui/fenetres/TravailleurRecherche.h"
 
 namespace marbello {
 
