@@ -2,7 +2,7 @@
 
 namespace marbello {
 
-bool Avancer(const EtatRecherche& recherche, int valeur, Grille& plateau) {
+bool Avancer(const ResultatRecherche& recherche, int valeur, Grille& plateau) {
     if (recherche.Solution.size() < 2) {
         return false;
     }

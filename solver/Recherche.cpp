@@ -39,13 +39,12 @@ Recherche::Recherche(int log2SeauxTable, const TableResolubles* resolubles)
     Preparer();
 }
 
-void EtatRecherche::Preparer() {
+void ResultatRecherche::Preparer() {
     Solution.assign(1, Sequence{});
-    CoupsEnCours.assign(1, Coup{});
     PlateauDepart = Grille{};
 }
 
-void EtatRecherche::Demarrer(const Grille& plateau) {
+void ResultatRecherche::Demarrer(const Grille& plateau) {
     PlateauDepart = Grille{};
     for (int x = 2; x <= 8; ++x) {
         for (int y = 2; y <= 8; ++y) {
@@ -53,6 +52,15 @@ void EtatRecherche::Demarrer(const Grille& plateau) {
         }
     }
     NbSolutions = 0;
+}
+
+void EtatRecherche::Preparer() {
+    ResultatRecherche::Preparer();
+    CoupsEnCours.assign(1, Coup{});
+}
+
+void EtatRecherche::Demarrer(const Grille& plateau) {
+    ResultatRecherche::Demarrer(plateau);
     NbEssais = 0;
     FinRecherche = false;
 }

@@ -19,20 +19,29 @@ struct Sequence {
     std::vector<Coup> Coups;
 };
 
-// What a search shows of itself: its start, its result, its stop flag and its hooks.
-struct EtatRecherche {
+// What a search leaves for the replay: its start and its result.
+struct ResultatRecherche {
     Grille PlateauDepart;           // position the last search started from
     std::vector<Sequence> Solution; // element 0 empty; element 1 = the solution found
+    int16_t NbSolutions = 0;
+
+    // Discards the results: Solution = {empty}, PlateauDepart all 0.
+    void Preparer();
+    // PlateauDepart = playable square of plateau; NbSolutions 0.
+    void Demarrer(const Grille& plateau);
+};
+
+// What a running search shows of itself besides: its path, its stop flag and its hooks.
+struct EtatRecherche : ResultatRecherche {
     std::vector<Coup> CoupsEnCours; // element 0 only, outside a search
     bool FinRecherche = false;      // set to stop; read at each position
-    int16_t NbSolutions = 0;
-    double NbEssais = 0;           // one trial per marble of each visited position
-    std::function<void()> Ceder;   // called at every position visited, when set
-    std::function<void()> Attente; // called each time NbEssais reaches a multiple of 50,000
+    double NbEssais = 0;            // one trial per marble of each visited position
+    std::function<void()> Ceder;    // called at every position visited, when set
+    std::function<void()> Attente;  // called each time NbEssais reaches a multiple of 50,000
 
-    // Discards the results: Solution = {empty}, CoupsEnCours = {zero}, PlateauDepart all 0.
+    // As ResultatRecherche's, and CoupsEnCours = {zero}.
     void Preparer();
-    // PlateauDepart = playable square of plateau; NbSolutions and NbEssais 0; FinRecherche false.
+    // As ResultatRecherche's, and NbEssais 0, FinRecherche false.
     void Demarrer(const Grille& plateau);
 };
 
@@ -103,6 +112,6 @@ private:
 // Rebuilds in plateau the position after the first `valeur` moves of Solution[1] from
 // PlateauDepart; records with an unknown direction code are skipped. Returns false (plateau
 // untouched) when there is no Solution[1] or valeur is beyond its length.
-bool Avancer(const EtatRecherche& recherche, int valeur, Grille& plateau);
+bool Avancer(const ResultatRecherche& recherche, int valeur, Grille& plateau);
 
 } // namespace marbello

@@ -230,8 +230,8 @@ private:
     void PlateauModifie();
 
     std::unique_ptr<TravailleurRecherche> travailleur_;
-    Question question_;       // the button's latest
-    EtatRecherche recherche_; // the last search's start and solution, for the replay
+    Question question_;           // the button's latest
+    ResultatRecherche recherche_; // the last search's start and solution, for the replay
     IndicateurAttente indicateur_;
     QTimer* minuterieAttente_ = nullptr; // turns the dots once per picture during a search
     uint64_t pasAffiches_ = 0;           // steps of the worker's indicator already shown
