@@ -5,6 +5,7 @@
 
 #include "OutilsFenetre.h"
 #include "ui/fenetres/Liens.h"
+#include "ui/lecteur/Annonces.h"
 
 #include <QAccessible>
 #include <QDesktopServices>
@@ -59,7 +60,9 @@ private slots:
                  {"B3 B0", "VScroll1", "ScrollBar Coup de la solution 0/31"},
                  {"B3 B1", "85", bille.arg("4, colonne 7") + " blanche"},
                  {"I1 Command3 44", "44", "Cell Ligne 3, colonne 3, trou vide"},
-                 {"B3 touche:Up,Up,Space", "53", bille.arg("2, colonne 4") + " selected"}}) {
+                 {"B3 touche:Up,Up,Space", "53", bille.arg("2, colonne 4") + " selected"},
+                 {"B3 touche:H", "Indice",
+                  "StatusBar Indice : ligne 4, colonne 2 vers ligne 4, colonne 4"}}) {
             QTest::newRow(qPrintable(gestes + " / " + controle)) << gestes << controle << lu;
         }
     }
@@ -68,7 +71,31 @@ private slots:
         QFETCH(QString, controle);
         QFETCH(QString, lu);
         Fenetre w(gestes);
-        QCOMPARE(Lu(w.f, controle), lu);
+        QTRY_COMPARE(Lu(w.f, controle), lu);
+    }
+
+    // What the player hears at the end of a gesture: one sentence, the cursor's hole first when it
+    // moved or changed, then what befell it. (Keys that come fast have the messages before said
+    // again: only the end is the gesture's own.)
+    void dit_data() {
+        QTest::addColumn<QString>("gestes");
+        QTest::addColumn<QString>("dit");
+        for (const auto& [gestes, dit] : QList<std::array<QString, 2>>{
+                 {"B3 touche:Up", "Ligne 3, colonne 4, bille"},
+                 {"touche:Space,Up,Up,Return touche:Down,Down,Return",
+                  "Ligne 4, colonne 4, bille. Il reste 31 billes."},
+                 {"B3 touche:Left,Space,Right,Right touche:Space", "Saut impossible"},
+                 {"B3 touche:Up,Space,Esc", "posée"},
+                 {"B3 touche:D", "Damier. Ligne 4, colonne 4, trou vide"}}) {
+            QTest::newRow(qPrintable(gestes)) << gestes << dit;
+        }
+    }
+    void dit() {
+        QFETCH(QString, gestes);
+        QFETCH(QString, dit);
+        Fenetre w(gestes);
+        const auto dite = [&w] { return marbello::Annonces::De(w.f)->Derniere(); };
+        QTRY_VERIFY2(dite().endsWith(dit), qPrintable(dite()));
     }
 
     // Row and column from the top left of the 7 by 7 square; the picked marble is the selection.
@@ -78,6 +105,7 @@ private slots:
         QAccessibleInterface* trou = Interface(w.f, "86");
         QAccessibleTableInterface* table = plateau->tableInterface();
         QCOMPARE(table->selectedCells(), QList{Interface(w.f, "53")});
+        QVERIFY(!table->isRowSelected(1) && !table->isColumnSelected(3)); // a marble, not a line
         QCOMPARE(plateau->focusChild(), nullptr); // the board itself, never a cell and its row
         QCOMPARE(trou->parent(), Interface(w.f, "FMarbello")->child(0));
         QCOMPARE(Interface(w.f, "FMarbello")->indexOfChild(trou), -1); // only the board's
@@ -96,10 +124,23 @@ private slots:
         QStringList enfants;
         for (int i = 0; i < fenetre->childCount(); ++i) {
             enfants << fenetre->child(i)->object()->objectName();
+            QCOMPARE(fenetre->indexOfChild(fenetre->child(i)), i);
         }
         QCOMPARE(enfants.join(' '), "CurseurPlateau Label3 BOUTON0 BOUTON1 BOUTON2 BOUTON3 BOUTON4 "
                                     "BOUTON5 BOUTON6 Image1_0 Image1_1 Frame5 Frame1 FraOpenClose "
                                     "FraAIDE Indice MarqueGagnable");
+    }
+
+    // Each saved game an item of the list, read by its name and chosen by the keys.
+    void laListeDesParties() {
+        Fenetre w("ecrire:a.Mbo touche:Ctrl+O");
+        QTRY_COMPARE(Interface(w.f, "File1")->childCount(), 1);
+        Jouer(w.f, "touche:Down");
+        QAccessibleInterface* partie = Interface(w.f, "File1")->child(0);
+        QCOMPARE(partie->text(QAccessible::Name) + (partie->state().focused ? " focused" : ""),
+                 "a.Mbo focused");
+        QVERIFY(partie->state().focusable && partie->state().selectable && !partie->child(0));
+        QCOMPARE(partie->childCount(), 0);
     }
 
     // The message line is read whole.

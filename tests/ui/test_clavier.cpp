@@ -29,12 +29,14 @@ QString Tabs(FMarbello& f, int n) {
     return vus.join(' ');
 }
 
-// The items of the menu, each with its key, and which are enabled ('+') or not ('-').
+// The items of the menu, each with its key ("[x]" before it when checked, "[ ]" when it may be),
+// and which are enabled ('+') or not ('-').
 QString Menu(const FMarbello& f) {
     QStringList items;
     QString permis;
     for (const QAction* action : f.findChild<QMenu*>()->actions()) {
-        items << action->text() + ' ' + action->shortcut().toString();
+        const char* coche = !action->isCheckable() ? "" : action->isChecked() ? " [x]" : " [ ]";
+        items << action->text() + coche + ' ' + action->shortcut().toString();
         permis += action->isEnabled() ? '+' : '-';
     }
     return items.join(", ") + ' ' + permis;
@@ -182,13 +184,13 @@ private slots:
 
     // Its items disabled where the state forbids them: here during a search, which Escape stops.
     void contextMenu() {
-        Fenetre w(QStringLiteral("B3 53>55 B5 droit:corps"));
+        Fenetre w(QStringLiteral("B3 53>55 B5 B1 droit:corps"));
         QVERIFY(w.f.findChild<QMenu*>()->isVisible());
         QCOMPARE(Menu(w.f),
                  QStringLiteral(
                      "Nouvelle partie Ctrl+N, Reculer d'un coup Ctrl+Z, Avancer d'un "
-                     "coup Ctrl+Shift+Z, Damier D, Chercher une solution S, Indice H, "
-                     "Indiquer si la partie peut encore être gagnée I, Pourquoi est-ce "
+                     "coup Ctrl+Shift+Z, Damier [x] D, Chercher une solution S, Indice H, "
+                     "Indiquer si la partie peut encore être gagnée [ ] I, Pourquoi est-ce "
                      "perdu ? P, Enregistrer la partie en cours Ctrl+S, Ouvrir une partie Ctrl+O, "
                      "A Propos / Aide F1, Quitter Ctrl+Q,  , Copier la position Ctrl+C, "
                      "Coller une position Ctrl+V +-+++++-+++++++"));

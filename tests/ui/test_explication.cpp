@@ -2,6 +2,7 @@
 
 #include "OutilsFenetre.h"
 #include "ui/aides/Explication.h"
+#include "ui/lecteur/Annonces.h"
 
 #include <QScreen>
 #include <QSettings>
@@ -63,6 +64,10 @@ private slots:
         Repondre(w.f);
         Jouer(w.f, sans ? gestes.mid(5) : gestes);
         QVERIFY2(Montre(w.f).startsWith(debut), qPrintable(Montre(w.f)));
+        // Told as it opens, its lines joined.
+        const QString dit = marbello::Annonces::De(w.f)->Derniere();
+        QCOMPARE(dit.contains(debut.replace(QStringLiteral("\n\n"), QStringLiteral(" "))),
+                 gestes == QStringLiteral("touche:P"));
     }
 
     void nothingBeforeALoss() {

@@ -80,8 +80,9 @@ private slots:
 
     // Each case: the gestures, then "=" and the start button's caption.
     void legendeDeDepart() {
-        for (const QString cas : {"=GO", "B3=Nouvelle partie", "25=Nouvelle partie", "B3 B3=GO !",
-                                  "I1=Nouvelle partie", "I0=GO"}) {
+        for (const QString cas :
+             {"=GO", "B3=Nouvelle partie", "25=Nouvelle partie", "B3 B3=GO !", "I1=Nouvelle partie",
+              "I0=GO", "I1 Command3 Command5=GO !", "I0 Command6 touche:Ctrl+C,Ctrl+V=GO"}) {
             const Fenetre w(cas.section('=', 0, 0));
             QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("B3"))->text(), cas.section('=', 1));
         }
@@ -107,6 +108,7 @@ private slots:
     void leCorpsDeplaceLaFenetre() {
         Fenetre w(QStringLiteral("B3 B0"));
         const QPoint avant = w.f.pos();
+        QCOMPARE(Curseur()->window()->pos(), avant + QPoint(410, 139));
         QTest::mousePress(w.f.windowHandle(), Qt::LeftButton, {}, {40, 200});
         QTest::mouseMove(w.f.windowHandle(), {100, 240});
         QTest::mouseRelease(w.f.windowHandle(), Qt::LeftButton, {}, {40, 200});

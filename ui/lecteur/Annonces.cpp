@@ -218,11 +218,12 @@ void Annonces::Parler() {
     if (dites.isEmpty()) {
         return;
     }
+    derniere_ = Joindre(dites);
     if (QAccessible::isActive() && curseur_.isActiveWindow()) {
         // Orca speaks no change of name or description that Qt 6.4 sends, since Qt gives the
         // object in place of the new text; it speaks a new focus. Each sentence is an entry of
         // the window that takes the focus of screen readers; the keyboard's stays where it is.
-        auto* parole = new Parole(*this, Joindre(dites));
+        auto* parole = new Parole(*this, derniere_);
         parole_ = QAccessible::registerAccessibleInterface(parole);
         QAccessibleEvent evenement(parole, QAccessible::Focus);
         QAccessible::updateAccessibility(&evenement);

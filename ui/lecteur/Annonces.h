@@ -36,8 +36,10 @@ public:
 
     // The cursor's hole and the message line, which the board reads as its description.
     QString Etat() const;
-    // The entry that tells the last sentence.
+    // The entry that tells the last sentence, and that sentence, told or not: no screen reader
+    // hears what the game says while none listens or the window is inactive.
     QAccessible::Id Courante() const { return parole_; }
+    QString Derniere() const { return derniere_; }
 
     // The hole's words: where it lies and what is in it, as the player sees it.
     static QString TexteTrou(const FMarbello& fenetre, Cellule c);
@@ -61,6 +63,7 @@ private:
     std::optional<Cellule> levee_, posee_;
     bool refus_ = false; // a jump the rule refused
     QString coloration_;
+    QString derniere_;
     std::optional<bool> etatMarque_;
     QStringList messagesAvant_;
     std::chrono::steady_clock::time_point dernierMessage_;
