@@ -110,16 +110,18 @@ ReponseRecherche FilRecherche::Resoudre(Recherche& recherche, Bits position,
     Grille plateau = GrilleDepuisBits(position);
     recherche.Preparer();
     recherche.Demarrer(plateau);
-    recherche.FinRecherche = arret.stop_requested();
+    // FinRecherche also ends a search that found its solution: the stop is kept apart.
+    bool arretee = arret.stop_requested();
+    recherche.FinRecherche = arretee;
     recherche.Ceder = [&] {
         if (arret.stop_requested()) {
-            recherche.FinRecherche = true;
+            recherche.FinRecherche = arretee = true;
         }
     };
     recherche.Attente = [this] { pasAttente_.fetch_add(1, std::memory_order_relaxed); };
     recherche.ExplorerPosition(plateau);
-    ReponseRecherche reponse{0, position, std::nullopt,
-                             recherche.NbSolutions == 0 && recherche.FinRecherche};
+    // A solution found as the stop came is still an answer.
+    ReponseRecherche reponse{0, position, std::nullopt, arretee && recherche.NbSolutions == 0};
     if (recherche.NbSolutions != 0) {
         reponse.solution = recherche.Solution[1];
     }
