@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QMenu>
 #include <QMetaEnum>
 
 using namespace outils;
@@ -43,6 +44,7 @@ class TestAccessibilite : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { QSettings(QStringLiteral("Marbello"), QStringLiteral("Marbello")).clear(); }
     void lu_data() {
         QTest::addColumn<QString>("gestes");
         QTest::addColumn<QString>("controle");
@@ -61,6 +63,8 @@ private slots:
                  {"B3 B1", "85", bille.arg("4, colonne 7") + " blanche"},
                  {"I1 Command3 44", "44", "Cell Ligne 3, colonne 3, trou vide"},
                  {"B3 touche:Up,Up,Space", "53", bille.arg("2, colonne 4") + " selected"},
+                 {"B2", "Label4",
+                  "Link Visiter le site de l'auteur... | https://auteur.example.org/"},
                  {"B3 touche:H", "Indice",
                   "StatusBar Indice : ligne 4, colonne 2 vers ligne 4, colonne 4"}}) {
             QTest::newRow(qPrintable(gestes + " / " + controle)) << gestes << controle << lu;
@@ -85,8 +89,11 @@ private slots:
                  {"touche:Space,Up,Up,Return touche:Down,Down,Return",
                   "Ligne 4, colonne 4, bille. Il reste 31 billes."},
                  {"B3 touche:Left,Space,Right,Right touche:Space", "Saut impossible"},
+                 {"B3 touche:Left,Space,Right,Right touche:Space touche:Up", "colonne 5, bille"},
                  {"B3 touche:Up,Space,Esc", "posée"},
-                 {"B3 touche:D", "Damier. Ligne 4, colonne 4, trou vide"}}) {
+                 {"B3 touche:D", "Damier. Ligne 4, colonne 4, trou vide"},
+                 {"B3 touche:I", "Une solution existe"},
+                 {"B3 touche:I touche:I", "Marque éteinte"}}) {
             QTest::newRow(qPrintable(gestes)) << gestes << dit;
         }
     }
@@ -141,6 +148,7 @@ private slots:
                  "a.Mbo focused");
         QVERIFY(partie->state().focusable && partie->state().selectable && !partie->child(0));
         QCOMPARE(partie->childCount(), 0);
+        QVERIFY(!Interface(w.f, "File1")->child(1));
     }
 
     // The message line is read whole.
@@ -154,6 +162,9 @@ private slots:
     // link of the hidden help panel. A panel takes the pills out of the keys' reach, and says so.
     void appuyerCliqueLeBouton() {
         Fenetre w;
+        // The menu's items are reached by the keys, its separator is not.
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(w.f.findChild<QMenu*>());
+        QVERIFY(menu->child(0)->state().focusable && !menu->child(12)->state().focusable);
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "lien");
         Interface(w.f, "Label2")
             ->actionInterface()

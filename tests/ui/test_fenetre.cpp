@@ -54,6 +54,7 @@ private slots:
         QCOMPARE(w.f.windowIcon().availableSizes().size(), 6); // 16 to 256 pixels
         // A marble is its picture, in place.
         auto* bille = outils::Controle<marbello::Vignette>(w.f, QStringLiteral("55"));
+        QCOMPARE(bille->pos(), QPoint(184, 182)); // a 32-pixel marble centred on 2,970 x 2,970
         QImage peinte(bille->size(), QImage::Format_ARGB32_Premultiplied);
         peinte.fill(Qt::transparent);
         bille->render(&peinte, {}, {}, QWidget::DrawChildren);

@@ -58,7 +58,6 @@ void Indice::Effacer() {
     if (coup_) {
         coup_.reset();
         qApp->removeEventFilter(this);
-        setAccessibleDescription({});
         hide();
     }
 }
@@ -93,7 +92,6 @@ void Indice::Recevoir(const ReponseRecherche& reponse) {
     setGeometry(parentWidget()->rect());
     raise();
     show();
-    setAccessibleDescription(Texte());
     qApp->installEventFilter(this);
     emit Annonce(Texte());
 }

@@ -17,7 +17,7 @@ class TravailleurRecherche;
 // front end would replay first. A square frame marks the marble to move and a diamond the hole
 // where it lands, drawn over the board until the next action. The record, the board and the message
 // line stay as they are, except "Pas de solution" where there is none. The spoken text is the
-// marker's accessible description and the `texte` property, announced through Annonce.
+// `texte` property, announced through Annonce.
 class Indice : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString texte READ Texte NOTIFY Annonce)
