@@ -28,6 +28,7 @@ const QString Trouvee = QStringLiteral("Solution trouvée...");
 int FinirPendantUneRecherche(const QByteArray& comment) {
     {
         FMarbello f;
+        marbello::Assembler(f); // the guests come apart with it, during the search
         f.show();
         QTimer::singleShot(0, &f, [&f, comment] {
             Jouer(f, Sans);

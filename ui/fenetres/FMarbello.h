@@ -91,8 +91,8 @@ public:
     void ParcourirSolution(QAbstractSlider::SliderAction action);
     // The one way to write the message line.
     void EcrireMessage(const QString& message);
-    // A piece beyond the design that acts through this face; the window destroys its guests before
-    // its own parts, the last one first.
+    // A guest: a piece that acts through this face only (the keys, the screen reader, the hint).
+    // The window destroys its guests before its own parts, the last one first.
     void Accueillir(std::unique_ptr<QObject> invite) { invites_.push_back(std::move(invite)); }
 
 signals:

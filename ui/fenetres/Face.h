@@ -37,7 +37,6 @@ enum class Action {
     Site,
     Article,
 };
-inline constexpr size_t NbActions = static_cast<size_t>(Action::Article) + 1;
 
 // The controls, as the window lays them out.
 struct Controles {

@@ -595,6 +595,7 @@ QAccessibleInterface* Fabrique(const QString& /*classe*/, QObject* objet) {
         return new Case(static_cast<Vignette*>(controle), Indice(controle));
     case Sorte::Parties:
         return new ListeDesParties(static_cast<QListView*>(controle));
+    case Sorte::Menu: // its items are the game's, the menu itself Qt's own
     case Sorte::Standard:
         break;
     }
