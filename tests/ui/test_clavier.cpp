@@ -77,6 +77,9 @@ private slots:
               Reste31);
         // A replay step empties the picked hole: the marble is put down, and jumps no more. (The
         // slider window, shown offscreen, is active: the board's ring does not show.)
+        Ligne("pickedMarbleGoesDownWithAReplayStep",
+              Deux + " touche:S touche:Left,Left,Space touche:PgDown", Une + " curseur 1/1",
+              "C'est terminé.");
         Ligne("pickedMarbleGoesDownWithTheBoard",
               Deux + " touche:S touche:Left,Left,Space touche:PgDown touche:Right,Right,Space",
               Une + " curseur 1/1", "C'est terminé.");
@@ -135,6 +138,7 @@ private slots:
         const QWidget* marque = Controle(w.f, QStringLiteral("MarqueFocus"));
         QVERIFY(marque->isVisible());
         QCOMPARE(marque->geometry(), QRect(306, 369, 132, 26));
+        QCOMPARE(w.f.grab().toImage().pixelColor(372, 371), QColor(255, 210, 0)); // its top edge
         Jouer(w.f, QStringLiteral("touche:Space"));
         QCOMPARE(Vue(w.f), OuvertureCentre);
         Jouer(w.f, QStringLiteral("touche:Return"));

@@ -144,6 +144,7 @@ private slots:
         QTRY_COMPARE(noms(), (QStringList{"A.MBO", "b.mbo", "c.Mbo"}));
         Jouer(w.f, QStringLiteral("ecrire:g.Mbo choisir:b.mbo Command4 Command4"));
         QTRY_COMPARE(noms(), (QStringList{"A.MBO", "c.Mbo", "g.Mbo"}));
+        QVERIFY(!Controle<QListView>(w.f, "File1")->selectionModel()->hasSelection());
         QCOMPARE(Vue(w.f), QStringLiteral("File1"));
         QCOMPARE(Controle<QLabel>(w.f, QStringLiteral("Label1"))->text(),
                  QStringLiteral("Sélectionnez le fichier puis cliquez sur ''Ouvrir''"));
