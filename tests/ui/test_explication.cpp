@@ -77,6 +77,20 @@ private slots:
         QCOMPARE(Montre(w.f), QStringLiteral("fermée"));
     }
 
+    // Each kind of proof tells how to read what it draws on the board.
+    void eachProofSaysWhatItDraws() {
+        for (const auto& [position, dit] : QList<std::array<QString, 2>>{
+                 {Perdue, "1 rouge, 1 verte, 1 jaune à gauche ; 0 rouge, 1 verte, 2 jaunes"},
+                 {".../.../......./......o/....ooo/.../...", "poids sont inscrits sur les trous."},
+                 {".../.../......./....o../...o.../.o./..o", "trous cerclés sont ceux où"}}) {
+            init();
+            Fenetre w(QStringLiteral("touche:I ") + position);
+            Repondre(w.f);
+            Jouer(w.f, QStringLiteral("touche:P"));
+            QVERIFY2(Montre(w.f).contains(dit), qPrintable(Montre(w.f)));
+        }
+    }
+
     void theRedMarkShowsAndHidesIt() {
         Fenetre w(QStringLiteral("touche:I ") + Perdue);
         Repondre(w.f);

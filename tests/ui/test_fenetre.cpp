@@ -52,6 +52,11 @@ private slots:
         const QPoint ecart = w.f.geometry().center() - w.f.screen()->availableGeometry().center();
         QVERIFY(ecart.manhattanLength() <= 1);
         QCOMPARE(w.f.windowIcon().availableSizes().size(), 6); // 16 to 256 pixels
+        // The picture stores beside the skin stay hidden: where no skin is, nothing shows.
+        for (const QWidget* controle : w.f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY2(controle->isHidden() || w.f.mask().intersects(controle->geometry()),
+                     qPrintable(controle->objectName()));
+        }
         // A marble is its picture, in place.
         auto* bille = outils::Controle<marbello::Vignette>(w.f, QStringLiteral("55"));
         QCOMPARE(bille->pos(), QPoint(184, 182)); // a 32-pixel marble centred on 2,970 x 2,970

@@ -178,6 +178,7 @@ private slots:
                  QStringLiteral("Donnez un nom au fichier puis cliquez sur ''Enregistrer''"));
         QCOMPARE(texte->text(), texte->selectedText());
         QCOMPARE(QApplication::focusWidget(), texte);
+        QCOMPARE(texte->accessibleDescription(), texte->text()); // read whole by a screen reader
     }
 };
 

@@ -23,7 +23,7 @@ constexpr int LargeurBulle = 300;
 // One colour per class of a diagonal colouring: (x + y) mod 3, or (x - y) mod 3.
 const std::array<QColor, 3> CouleursClasses{QColor(230, 60, 60), QColor(50, 190, 80),
                                             QColor(240, 210, 40)};
-const std::array<const char*, 3> NomsClasses{"rouges", "vertes", "jaunes"};
+const std::array<const char*, 3> NomsClasses{"rouge", "verte", "jaune"};
 
 int Classe(int n) {
     return ((n % 3) + 3) % 3;
@@ -241,8 +241,9 @@ QString Explication::Texte() const {
         const auto liste = [](const std::array<int, 3>& n) {
             QStringList morceaux;
             for (size_t c = 0; c < 3; ++c) {
-                morceaux << QStringLiteral("%1 %2").arg(n[c]).arg(
-                    QString::fromUtf8(NomsClasses[c]));
+                // French puts 0 and 1 in the singular.
+                morceaux << QStringLiteral("%1 %2%3").arg(n[c]).arg(
+                    QString::fromUtf8(NomsClasses[c]), n[c] > 1 ? QStringLiteral("s") : QString());
             }
             return morceaux.join(QStringLiteral(", "));
         };
