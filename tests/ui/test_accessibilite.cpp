@@ -165,6 +165,7 @@ private slots:
         // The menu's items are reached by the keys, its separator is not.
         QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(w.f.findChild<QMenu*>());
         QVERIFY(menu->child(0)->state().focusable && !menu->child(12)->state().focusable);
+        QCOMPARE(menu->text(QAccessible::Name), QStringLiteral("Menu du jeu"));
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "lien");
         Interface(w.f, "Label2")
             ->actionInterface()

@@ -70,6 +70,9 @@ private slots:
         const QImage pilule = marbello::ImageRessource1x(QStringLiteral("fond_verticale"));
         const QImage barre = outils::Curseur()->window()->grab().toImage().copy(0, 0, 6, 120);
         QCOMPARE(barre, pilule.copy(0, 0, 6, 120).convertToFormat(barre.format()));
+        // Under the help, the disc hides the marbles the panel leaves out, the top ones.
+        outils::Jouer(w.f, QStringLiteral("B2"));
+        QCOMPARE(w.f.grab().toImage().pixelColor(160, 80), QColor(0, 0, 128));
     }
 
     // The navy disc over the holes (Shape1, 298 across in its box at 44, 53) and the help panel,
